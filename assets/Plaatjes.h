@@ -1,0 +1,23 @@
+// The program's artwork, drawn in code so it stays editable: the eight
+// command icons, the picture buttons of the dialogs and the start image.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+enum class Commando { Nieuw, Load, Save, Print, Tools, Help, Html, Einde };
+
+// A 32 x 32 command icon.
+QPixmap Icoon(Commando c);
+
+// A 40 x 30 raised button face in a colour with a word in light grey.
+QPixmap KnopPlaatje(const QString& woord, QColor vlak);
+QColor KnopBlauw();
+QColor KnopRood();
+QColor KnopGroen();
+
+// The 507 x 453 image the board shows until the first puzzle: the title, an
+// example staircase puzzle and the invitation to click "Nieuw" or "Load".
+QImage Startbeeld();

@@ -1,0 +1,6 @@
+// The export command: the puzzle as a web page beside the program.
+#pragma once
+
+class Hoofdscherm;
+
+void HtmlExporteren(Hoofdscherm& hoofd);

@@ -1,0 +1,69 @@
+// Picture buttons and the few plain controls every window builds with.
+#include "shell/Bouwstenen.h"
+
+#include "shell/Pauze.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMouseEvent>
+
+PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& tip)
+    : QLabel(ouder), rust(rust)
+{
+    setPixmap(plaatje);
+    resize(plaatje.size());
+    move(rust);
+    if (!tip.isEmpty())
+        setToolTip(tip);
+}
+
+void PlaatjesKnop::Animeer() { DrukAnimatie(this, rust); }
+
+void PlaatjesKnop::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit geklikt();
+}
+
+QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats)
+{
+    auto* l = new QLabel(ouder);
+    l->setGeometry(plaats);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    l->setPalette(pal);
+    return l;
+}
+
+QLabel* Etiket(QWidget* ouder, const QString& tekst, QPoint plaats, QColor kleur, const QFont& font)
+{
+    auto* l = new QLabel(tekst, ouder);
+    l->setFont(font);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, kleur);
+    l->setPalette(pal);
+    l->move(plaats);
+    l->adjustSize();
+    return l;
+}
+
+QFrame* Kader(QWidget* ouder, QRect plaats)
+{
+    auto* f = new QFrame(ouder);
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    f->setGeometry(plaats);
+    return f;
+}
+
+void MaakVenster(QWidget* venster, QSize buitenmaat, const QString& titel)
+{
+    const QSize client = buitenmaat - QSize(8, 28);
+    venster->setWindowTitle(titel);
+    venster->setFixedSize(client);
+    if (QScreen* scherm = QGuiApplication::primaryScreen()) {
+        const QRect s = scherm->availableGeometry();
+        venster->move(s.center() - QPoint(client.width() / 2, client.height() / 2));
+    }
+}

@@ -1,0 +1,43 @@
+// The building blocks every window is made of: picture buttons, black
+// backings, coloured labels, plain frames and the fixed, centred window.
+//
+// A picture used as a button: a label with a pixmap that reports a click on
+// mouse press and knows its rest position for the press animation.
+#pragma once
+
+#include <QLabel>
+
+class PlaatjesKnop : public QLabel
+{
+    Q_OBJECT
+public:
+    PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& tip = {});
+
+    QPoint Rust() const { return rust; }
+    // DrukAnimatie from the rest position.
+    void Animeer();
+
+signals:
+    void geklikt();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QPoint rust;
+};
+
+// A black label: drawn behind a control it shows as a border round it.
+QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats);
+
+// A plain label in a colour, with a transparent background.
+QLabel* Etiket(QWidget* ouder, const QString& tekst, QPoint plaats, QColor kleur, const QFont& font);
+
+// A plain frame without caption, as every window lays its controls on.
+class QFrame;
+QFrame* Kader(QWidget* ouder, QRect plaats);
+
+// Gives a window its fixed client size and title and centres it on the
+// screen. The layouts give outer sizes; the client area is 8 narrower and
+// 28 lower (a 4-pixel border and the title bar).
+void MaakVenster(QWidget* venster, QSize buitenmaat, const QString& titel);

@@ -1,0 +1,225 @@
+// The main window: layout, start-up, the command bar's handlers and exit.
+#include "shell/Main.h"
+
+#include "assets/Plaatjes.h"
+#include "board/Pic.h"
+#include "design/Invoer.h"
+#include "design/Start.h"
+#include "output/Afdrukken.h"
+#include "output/Exporteren.h"
+#include "shell/Bouwstenen.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "storage/Instellingen.h"
+#include "storage/Loadpuzzel.h"
+#include "storage/Opslaan.h"
+#include "storage/Tools.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+
+using namespace Algemeen;
+
+namespace {
+
+const QString InstellingenBestand = QStringLiteral("Wendolo.ini");
+const QString HelpPagina = QStringLiteral("help.htm");
+
+struct Paneel {
+    Commando icoon;
+    int top;
+    QPoint rust;
+    const char* tekst;
+    QColor vlak, schaduw;
+    QPoint etiket;
+    const char* tip;
+};
+
+const Paneel Panelen[] = {
+    {Commando::Nieuw, -2, {19, 20}, "Nieuw", {192, 255, 255}, {0, 128, 128}, {69, 16}, " Nieuwe puzzel ontwerpen "},
+    {Commando::Load, 60, {20, 20}, "Load", {255, 255, 192}, {128, 128, 0}, {70, 16}, " Puzzel laden "},
+    {Commando::Save, 122, {18, 20}, "Save", {192, 255, 192}, {0, 128, 0}, {70, 16}, " Puzzel opslaan "},
+    {Commando::Print, 184, {18, 20}, "Print", {255, 224, 192}, {128, 64, 0}, {70, 16}, " Puzzel afdrukken "},
+    {Commando::Tools, 246, {18, 20}, "Tools", {192, 255, 255}, {0, 0, 128}, {70, 16}, " Instellingen wijzigen "},
+    {Commando::Help, 308, {18, 20}, "Help", {255, 255, 255}, {64, 64, 64}, {70, 16}, " Hulp bij dit programma "},
+    {Commando::Html, 370, {18, 20}, "Html", {255, 255, 192}, {0, 64, 64}, {70, 16}, " Puzzel exporteren "},
+    {Commando::Einde, 432, {18, 22}, "Einde", {255, 255, 255}, {128, 0, 0}, {70, 18}, " Stoppen "},
+};
+
+const QString TipHelpDicht = QStringLiteral(" Hulp bij dit programma ");
+const QString TipHelpOpen = QStringLiteral(" Helpvenster sluiten ");
+
+} // namespace
+
+Main::Main()
+{
+    MaakVenster(this, QSize(740, 528), QStringLiteral(" Wendolo"));
+    MaakBord();
+    MaakRijKnoppen();
+    MaakCommandobalk();
+    MaakInformatieregel();
+    Opstarten();
+}
+
+void Main::MaakBord()
+{
+    QFrame* kader = Kader(this, QRect(4, -2, 520, 472));
+    pic = new Pic(kader);
+    pic->move(6, 12);
+    pic->VervangBeeld(Startbeeld());
+    Browser = new QTextBrowser(kader);
+    Browser->setGeometry(6, 12, 507, 453);
+    Browser->hide();
+}
+
+void Main::MaakRijKnoppen()
+{
+    for (int i = 1; i <= MaxRijen; ++i) {
+        BK[i] = ZwarteAchtergrond(pic->Tekengebied(), QRect(BackingX, BackingY(i), BackingBreedte, BackingHoogte));
+        Knop[i] = new QPushButton(QStringLiteral("?"), pic->Tekengebied());
+        Knop[i]->setGeometry(KnopX, KnopY(i), KnopBreedte, KnopHoogte);
+        Knop[i]->setFocusPolicy(Qt::NoFocus);
+        Knop[i]->setToolTip(QStringLiteral(" Woord %1 ").arg(i));
+        connect(Knop[i], &QPushButton::clicked, this, [this, i] { Knop_Click(i); });
+        ToonRijKnop(i, false);
+    }
+}
+
+void Main::MaakCommandobalk()
+{
+    PlaatjesKnop** knoppen[] = {&OkKnop, &LoadKnop, &SaveKnop, &PrintKnop,
+                                &ToolKnop, &OptieKnop, &ConvertKnop, &ExitKnop};
+    void (Main::*handlers[])() = {&Main::OkKnop_Click, &Main::LoadKnop_Click, &Main::SaveKnop_Click,
+                                  &Main::PrintKnop_Click, &Main::ToolKnop_Click, &Main::OptieKnop_Click,
+                                  &Main::ConvertKnop_Click, &Main::ExitKnop_Click};
+    const QFont opschrift = Lettertype(QStringLiteral("Arial"), 26.25, true);
+    for (int k = 0; k < 8; ++k) {
+        const Paneel& p = Panelen[k];
+        QFrame* paneel = Kader(this, QRect(530, p.top, 200, k == 7 ? 67 : 61));
+        const QString tekst = QString::fromLatin1(p.tekst);
+        // The shadow first, so the face label lies over it.
+        Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift);
+        Etiket(paneel, tekst, p.etiket, p.vlak, opschrift);
+        auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, QString::fromLatin1(p.tip));
+        connect(knop, &PlaatjesKnop::geklikt, this, [this, h = handlers[k]] { Commando([this, h] { (this->*h)(); }); });
+        *knoppen[k] = knop;
+    }
+}
+
+void Main::MaakInformatieregel()
+{
+    QFrame* kader = Kader(this, QRect(46, 470, 479, 29));
+    InfoBalk = Etiket(kader, QStringLiteral("Informatie"), QPoint(6, 9), QColor(64, 64, 64),
+                      Lettertype(QStringLiteral("Arial"), 9.75, false));
+    InfoBalk->resize(466, 16);
+}
+
+void Main::Opstarten()
+{
+    BeginWaarden();
+    InstellingenLezen(Programmamap(InstellingenBestand));
+    pic->ZetAchtergrond(KleurVeld.Waarde());
+}
+
+template <typename F> void Main::Commando(F&& f)
+{
+    if (bezig)
+        return;
+    bezig = true;
+    f();
+    bezig = false;
+}
+
+void Main::ToonRijKnop(int i, bool zichtbaar)
+{
+    BK[i]->setVisible(zichtbaar);
+    Knop[i]->setVisible(zichtbaar);
+}
+
+bool Main::RijKnopZichtbaar(int i) const { return Knop[i]->isVisibleTo(pic->Tekengebied()); }
+
+void Main::ZetInfo(const QString& tekst) { InfoBalk->setText(tekst); }
+
+QString Main::Info() const { return InfoBalk->text(); }
+
+void Main::OkKnop_Click()
+{
+    OkKnop->Animeer();
+    ZetInfo(QStringLiteral("Een nieuw puzzel ontwerpen."));
+    Start(*this).exec();
+}
+
+void Main::LoadKnop_Click()
+{
+    LoadKnop->Animeer();
+    ZetInfo(QStringLiteral("Laad een puzzel uit het bestand."));
+    Loadpuzzel(*this).exec();
+}
+
+void Main::SaveKnop_Click()
+{
+    SaveKnop->Animeer();
+    SaveCommando(*this);
+}
+
+void Main::PrintKnop_Click()
+{
+    PrintKnop->Animeer();
+    if (ZoekWoord.isEmpty())
+        return;
+    ZetInfo(QStringLiteral("Afdrukken van de puzzel."));
+    Afdrukken(*this).exec();
+}
+
+void Main::ToolKnop_Click()
+{
+    ToolKnop->Animeer();
+    ZetInfo(QStringLiteral("Instellingen wijzigen, zoals achtergrondkleuren en koptekst."));
+    Tools(*this).exec();
+}
+
+void Main::OptieKnop_Click()
+{
+    OptieKnop->Animeer();
+    if (Browser->isVisible()) {
+        Browser->hide();
+        ZetInfo(QStringLiteral("Informatie..."));
+        OptieKnop->setToolTip(TipHelpDicht);
+    } else {
+        // Loaded anew on every opening, so an edited page shows at once.
+        Browser->setSource(QUrl());
+        Browser->setSource(QUrl::fromLocalFile(Programmamap(HelpPagina)));
+        Browser->show();
+        ZetInfo(QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster."));
+        OptieKnop->setToolTip(TipHelpOpen);
+    }
+}
+
+void Main::ConvertKnop_Click()
+{
+    ConvertKnop->Animeer();
+    HtmlExporteren(*this);
+}
+
+void Main::ExitKnop_Click()
+{
+    ExitKnop->Animeer();
+    Pauze(0.1);
+    if (Meldingen::MsgBox(QStringLiteral("Wilt u met dit programma stoppen?"), Meldingen::Knoppen::JaNee,
+                          QStringLiteral(" Exit")) != Meldingen::Antwoord::Ja)
+        return;
+    if (!InstellingenSchrijven(Programmamap(InstellingenBestand)))
+        Meldingen::MsgBox(QStringLiteral("De instellingen konden niet worden opgeslagen in ") + InstellingenBestand
+                          + QStringLiteral(".\r\nHet programma stopt toch."));
+    close();
+    QApplication::quit();
+}
+
+void Main::Knop_Click(int i)
+{
+    HuidigeRij = static_cast<std::uint8_t>(i);
+    Invoer(*this).exec();
+}

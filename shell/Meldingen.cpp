@@ -1,0 +1,60 @@
+// Message and input boxes on QMessageBox and QInputDialog, or a script.
+#include "shell/Meldingen.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Meldingen {
+
+namespace {
+MeldingScript meldingScript;
+VraagScript vraagScript;
+
+QWidget* Ouder() { return QApplication::activeWindow(); }
+
+// Qt breaks lines on LF; the CR of a CR LF would show as a blank.
+QString Schermtekst(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+} // namespace
+
+void ZetScript(MeldingScript melding, VraagScript vraag)
+{
+    meldingScript = std::move(melding);
+    vraagScript = std::move(vraag);
+}
+
+Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pictogram pictogram)
+{
+    if (meldingScript)
+        return meldingScript({tekst, titel, knoppen, pictogram});
+
+    QMessageBox box(pictogram == Pictogram::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    titel, Schermtekst(tekst), QMessageBox::NoButton, Ouder());
+    if (knoppen == Knoppen::JaNee) {
+        box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Antwoord::Ja : Antwoord::Nee;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return Antwoord::Ok;
+}
+
+QString InputBox(const QString& prompt, const QString& titel, const QString& standaard)
+{
+    if (vraagScript)
+        return vraagScript({prompt, titel, standaard});
+
+    QInputDialog dlg(Ouder());
+    dlg.setWindowTitle(titel);
+    dlg.setLabelText(Schermtekst(prompt));
+    dlg.setTextValue(standaard);
+    dlg.setInputMode(QInputDialog::TextInput);
+    if (dlg.exec() != QDialog::Accepted)
+        return {};
+    return dlg.textValue();
+}
+
+} // namespace Meldingen

@@ -1,0 +1,27 @@
+// Waiting and small helpers shared by every window.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+// Waits the given seconds while the event loop goes on dispatching events
+// (clicks included), so a handler can be entered again during the wait.
+void Pauze(double seconden);
+
+// Tests shorten every pause by this factor (0 = no wait, events still run).
+void ZetPauzeFactor(double factor);
+
+// The press animation of a picture button: one pixel right and down, a
+// pause of 0.2 s, back to its rest position.
+void DrukAnimatie(QWidget* knop, QPoint rust);
+
+// Opens a file with the program the desktop associates with it; returns at
+// once and reports nothing.
+void OpenBestand(QWidget* venster, const QString& pad);
+
+// The program folder joined with a name: the folder of the executable.
+QString Programmamap(const QString& naam = {});
+// Tests point the program folder elsewhere; the empty text restores it.
+void ZetProgrammamap(const QString& map);
