@@ -1,0 +1,1 @@
+target_sources(wendolo_ui PRIVATE Afdrukken.h Afdrukken.cpp)
