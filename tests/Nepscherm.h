@@ -1,0 +1,40 @@
+// Nepscherm: a stand-in for the main window in widget tests. It holds a real
+// board, remembers which row buttons are shown and what the information line
+// says, so a dialog can be tested without the whole main window.
+#pragma once
+
+#include "board/Pic.h"
+#include "model/Algemeen.h"
+#include "shell/Hoofdscherm.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class Nepscherm : public Hoofdscherm
+{
+public:
+    Nepscherm() : bord(&venster) { venster.resize(732, 500); }
+
+    Pic& Bord() override { return bord; }
+    void ToonRijKnop(int i, bool zichtbaar) override
+    {
+        if (i >= 1 && i <= Algemeen::MaxRijen)
+            RijKnop[i] = zichtbaar;
+    }
+    bool RijKnopZichtbaar(int i) const override
+    {
+        return i >= 1 && i <= Algemeen::MaxRijen && RijKnop[i];
+    }
+    void ZetInfo(const QString& tekst) override { InfoBalk = tekst; }
+    QString Info() const override { return InfoBalk; }
+    QWidget* Venster() override { return &venster; }
+
+    // Index 0 is never used, like the row arrays.
+    std::array<bool, Algemeen::MaxRijen + 1> RijKnop{};
+    QString InfoBalk = QStringLiteral("Informatie");
+
+private:
+    QWidget venster;
+    Pic bord;
+};
