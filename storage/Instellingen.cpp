@@ -1,5 +1,96 @@
-// Placeholder until the settings file is built: the defaults stay.
+// Reading, merging and writing the settings file.
 #include "storage/Instellingen.h"
 
-void InstellingenLezen(const QString&) {}
-bool InstellingenSchrijven(const QString&) { return true; }
+#include "storage/Record.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+using namespace Algemeen;
+
+namespace {
+
+// Far more than five records can need; a larger file is not read further.
+constexpr qint64 MaxInstellingenBestand = 1 << 20;
+
+bool LeesKleur(RecordLezer& r, Kleur& k)
+{
+    const auto rood = r.LeesGetal();
+    if (!rood)
+        return false;
+    k.Rood = std::clamp(*rood, 0, 255);
+    const auto groen = r.LeesGetal();
+    if (!groen)
+        return false;
+    k.Groen = std::clamp(*groen, 0, 255);
+    const auto blauw = r.LeesGetal();
+    if (!blauw || *blauw < 0 || *blauw > 255)
+        return false;
+    k.Blauw = *blauw;
+    return true;
+}
+
+bool LeesTekst(RecordLezer& r, QString& t)
+{
+    const auto tekst = r.LeesTekst();
+    if (tekst)
+        t = *tekst;
+    return bool(tekst);
+}
+
+} // namespace
+
+Instellingen HuidigeInstellingen()
+{
+    return {BannerTekst, KleurVeld, KleurZoekWoord, KleurPuzzelWoord, KopTekst};
+}
+
+void Installeer(const Instellingen& s)
+{
+    BannerTekst = s.BannerTekst;
+    KleurVeld = s.KleurVeld;
+    KleurZoekWoord = s.KleurZoekWoord;
+    KleurPuzzelWoord = s.KleurPuzzelWoord;
+    KopTekst = s.KopTekst;
+}
+
+bool InstellingenUitBytes(QByteArrayView data, Instellingen& s)
+{
+    RecordLezer r(data);
+    return LeesTekst(r, s.BannerTekst) && LeesKleur(r, s.KleurVeld) && LeesKleur(r, s.KleurZoekWoord)
+           && LeesKleur(r, s.KleurPuzzelWoord) && LeesTekst(r, s.KopTekst);
+}
+
+QByteArray InstellingenBytes(const Instellingen& s)
+{
+    RecordSchrijver r;
+    r.Tekst(s.BannerTekst).Einde();
+    for (const Kleur& k : {s.KleurVeld, s.KleurZoekWoord, s.KleurPuzzelWoord})
+        r.Getal(k.Rood).Getal(k.Groen).Getal(k.Blauw).Einde();
+    r.Tekst(s.KopTekst).Einde();
+    return r.Bytes();
+}
+
+void InstellingenLezen(const QString& pad)
+{
+    Instellingen s = HuidigeInstellingen();
+    bool gelezen = false;
+    {
+        QFile f(pad);
+        if (f.open(QIODevice::ReadOnly)) {
+            const QByteArray data = f.read(MaxInstellingenBestand);
+            gelezen = f.error() == QFileDevice::NoError && InstellingenUitBytes(data, s);
+        }
+    }
+    Installeer(s);
+    if (!gelezen)
+        InstellingenSchrijven(pad);  // a failed repair changes nothing in memory
+}
+
+bool InstellingenSchrijven(const QString& pad)
+{
+    const QByteArray bytes = InstellingenBytes(HuidigeInstellingen());
+    QSaveFile f(pad);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+}

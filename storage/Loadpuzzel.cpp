@@ -1,10 +1,148 @@
-// Placeholder until the dialog is built.
+// The load dialog and the load itself. The picture and the puzzle file are
+// both read and checked before the model or the board is touched, so a bad
+// file never leaves half of one puzzle mixed with half of another.
 #include "storage/Loadpuzzel.h"
 
+#include "assets/Plaatjes.h"
+#include "board/Pic.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "storage/Puzzelbestand.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QImageReader>
+#include <QListWidget>
+
+using namespace Algemeen;
+
+namespace {
+
+const QString Puzzelmap = QStringLiteral("puzzels");
+const QColor Grijs(64, 64, 64);
+
+// A board picture no larger than the board itself can need; a damaged header
+// asking for more is refused instead of allocated.
+constexpr int MaxBeeldzijde = 4096;
+
+std::optional<QImage> LeesBeeld(const QString& pad)
+{
+    QImageReader lezer(pad);
+    const QSize maat = lezer.size();
+    if (maat.isValid() && (maat.width() > MaxBeeldzijde || maat.height() > MaxBeeldzijde))
+        return std::nullopt;
+    QImage beeld = lezer.read();
+    if (beeld.isNull())
+        return std::nullopt;
+    return beeld;
+}
+
+} // namespace
+
+bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam)
+{
+    if (bestandsnaam.isEmpty())
+        return false;
+    const QDir map(Programmamap(Puzzelmap));
+    const auto beeld = LeesBeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
+    if (!beeld)
+        return false;
+    const auto puzzel = PuzzelLezenUit(map.filePath(bestandsnaam));
+    if (!puzzel)
+        return false;
+
+    Installeer(*puzzel);
+    // A smaller picture lies top-left on the puzzle's own background.
+    hoofd.Bord().ZetAchtergrond(KleurVeld.Waarde());
+    hoofd.Bord().VervangBeeld(*beeld);
+    hoofd.VerbergRijKnoppen();
+    for (int i = 1; i <= AantalRijen(); ++i) {
+        if (RijGevuld(i)) {
+            hoofd.ZetInfo(QStringLiteral("Informatie..."));
+        } else {
+            hoofd.ToonRijKnop(i, true);
+            hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
+        }
+    }
+    return true;
+}
 
 Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {
     MaakVenster(this, QSize(218, 329), QStringLiteral(" Load puzzel"));
+    QFrame* kader = Kader(this, QRect(4, -2, 206, 303));
+    const QFont labelFont = Lettertype(MsSansSerif, 8.25, false);
+
+    File1 = new QListWidget(kader);
+    File1->setGeometry(10, 16, 185, 214);
+    File1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
+    QPalette pal = File1->palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    File1->setPalette(pal);
+
+    Label2 = Etiket(kader, QString(), QPoint(12, 232), Grijs, labelFont);
+    Label2->resize(96, 13);
+    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262));
+    Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Grijs, labelFont)->resize(24, 13);
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262));
+
+    // Selection rather than the click itself, so the arrow keys choose too;
+    // the focus alone never chooses an entry.
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Loadpuzzel::File1_Click);
+    connect(OkKnop, &PlaatjesKnop::geklikt, this, &Loadpuzzel::OkKnop_Click);
+    connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Loadpuzzel::ExitKnop_Click);
+    // Named as in the design, so tests and readers find them.
+    File1->setObjectName(QStringLiteral("File1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    OkKnop->setObjectName(QStringLiteral("OkKnop"));
+    ExitKnop->setObjectName(QStringLiteral("ExitKnop"));
+    VulLijst();
+}
+
+void Loadpuzzel::VulLijst()
+{
+    // A missing folder lists as an empty one: nothing to load, nothing wrong.
+    const QStringList namen = QDir(Programmamap(Puzzelmap))
+                                  .entryList({QStringLiteral("*.pzl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    File1->addItems(namen);
+    Label2->setText(QString::number(namen.size())
+                    + (namen.size() == 1 ? QStringLiteral(" puzzel in bestand") : QStringLiteral(" puzzels in bestand")));
+    basisnaam.clear();
+    bestandsnaam.clear();
+}
+
+void Loadpuzzel::File1_Click()
+{
+    const QList<QListWidgetItem*> keuze = File1->selectedItems();
+    if (keuze.isEmpty())
+        return;
+    bestandsnaam = keuze.front()->text();
+    basisnaam = bestandsnaam.chopped(4);
+    Label2->setText(basisnaam);
+}
+
+void Loadpuzzel::OkKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    OkKnop->Animeer();
+    if (!PuzzelLezen(hoofd, basisnaam, bestandsnaam))
+        Meldingen::MsgBox(QStringLiteral("Selecteer eerst een puzzel!"), Meldingen::Knoppen::Ok,
+                          QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
+    bezig = false;
+}
+
+void Loadpuzzel::ExitKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    ExitKnop->Animeer();
+    Pauze(0.1);
+    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    bezig = false;
+    accept();
 }

@@ -1,4 +1,36 @@
-// Placeholder until the save command is built.
+// The save command: a name, the overwrite question, then the paired write.
+// Anything that stops the write is told to the user; the board and the
+// model are never touched.
 #include "storage/Opslaan.h"
 
-void SaveCommando(Hoofdscherm&) {}
+#include "board/Pic.h"
+#include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "storage/Puzzelbestand.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using Meldingen::MsgBox;
+
+void SaveCommando(Hoofdscherm& hoofd)
+{
+    if (Algemeen::ZoekWoord.isEmpty())
+        return;
+    const QString naam = Meldingen::InputBox(QStringLiteral("Geef een bestandsnaam voor deze puzzel..."),
+                                             QStringLiteral(" Save puzzel"), Algemeen::ZoekWoord);
+    if (naam.isEmpty())
+        return;
+    if (const QString fout = Naamfout(naam); !fout.isEmpty()) {
+        MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
+        return;
+    }
+    const QString map = Programmamap(QStringLiteral("puzzels"));
+    if (QFileInfo::exists(QDir(map).filePath(naam + QStringLiteral(".pzl")))
+        && MsgBox(QStringLiteral("Bestand bestaat reeds, overschrijven?"), Meldingen::Knoppen::JaNee,
+                  QStringLiteral(" File exist")) != Meldingen::Antwoord::Ja)
+        return;
+    if (const QString fout = PuzzelSchrijven(map, naam, HuidigePuzzel(), hoofd.Bord().Beeld()); !fout.isEmpty())
+        MsgBox(fout);
+}

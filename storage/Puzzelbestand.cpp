@@ -1,0 +1,210 @@
+// Puzzle file records, their checks, and the paired write.
+#include "storage/Puzzelbestand.h"
+
+#include "storage/Record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+using namespace Algemeen;
+
+Puzzel HuidigePuzzel()
+{
+    Puzzel p;
+    p.BannerTekst = BannerTekst;
+    p.KleurVeld = KleurVeld;
+    p.KleurZoekWoord = KleurZoekWoord;
+    p.KleurPuzzelWoord = KleurPuzzelWoord;
+    p.ZoekWoord = ZoekWoord;
+    p.PuzzelWoord = PuzzelWoord;
+    p.Omschrijving = Omschrijving;
+    p.BeginX = BeginX;
+    return p;
+}
+
+void Installeer(const Puzzel& p)
+{
+    BannerTekst = p.BannerTekst;
+    KleurVeld = p.KleurVeld;
+    KleurZoekWoord = p.KleurZoekWoord;
+    KleurPuzzelWoord = p.KleurPuzzelWoord;
+    ZoekWoord = p.ZoekWoord;
+    WisRijen();
+    for (int i = 1; i <= std::min<int>(int(p.ZoekWoord.size()), MaxRijen); ++i) {
+        PuzzelWoord[i] = p.PuzzelWoord[i];
+        Omschrijving[i] = p.Omschrijving[i];
+        BeginX[i] = p.BeginX[i];
+    }
+}
+
+QByteArray PuzzelBytes(const Puzzel& p)
+{
+    RecordSchrijver r;
+    r.Tekst(p.BannerTekst).Einde();
+    for (const Kleur& k : {p.KleurVeld, p.KleurZoekWoord, p.KleurPuzzelWoord})
+        r.Getal(k.Rood).Getal(k.Groen).Getal(k.Blauw).Einde();
+    r.Tekst(p.ZoekWoord).Einde();
+    for (int i = 1; i <= std::min<int>(int(p.ZoekWoord.size()), MaxRijen); ++i)
+        r.Getal(p.BeginX[i]).Tekst(p.PuzzelWoord[i]).Tekst(p.Omschrijving[i]).Einde();
+    return r.Bytes();
+}
+
+namespace {
+
+std::optional<Kleur> LeesKleur(RecordLezer& r)
+{
+    const auto rood = r.LeesGetal();
+    const auto groen = rood ? r.LeesGetal() : std::nullopt;
+    const auto blauw = groen ? r.LeesGetal() : std::nullopt;
+    if (!blauw || *blauw < 0 || *blauw > 255)
+        return std::nullopt;
+    return Kleur{std::clamp(*rood, 0, 255), std::clamp(*groen, 0, 255), *blauw};
+}
+
+// A filled row must cross the column with one of its first eleven letters
+// and end within ten boxes right of it, as the puzzle-word dialog places it;
+// anything else would be drawn off the board when the letters are redrawn.
+bool RijPast(std::int32_t beginX, qsizetype lengte)
+{
+    const std::int64_t afstand = std::int64_t(KolomX) + HokBreedte - beginX;
+    if (afstand <= 0 || afstand % HokBreedte != 0)
+        return false;
+    const std::int64_t p = afstand / HokBreedte;
+    return p <= MaxLetterPositie && p <= lengte && lengte - p <= MaxRechtsVanKolom;
+}
+
+} // namespace
+
+std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data)
+{
+    RecordLezer r(data);
+    Puzzel p;
+    const auto banner = r.LeesTekst();
+    if (!banner)
+        return std::nullopt;
+    p.BannerTekst = *banner;
+    for (Kleur* k : {&p.KleurVeld, &p.KleurZoekWoord, &p.KleurPuzzelWoord}) {
+        const auto kleur = LeesKleur(r);
+        if (!kleur)
+            return std::nullopt;
+        *k = *kleur;
+    }
+    const auto zoekWoord = r.LeesTekst();
+    if (!zoekWoord || zoekWoord->size() > MaxRijen)
+        return std::nullopt;
+    p.ZoekWoord = *zoekWoord;
+    for (int i = 1; i <= p.ZoekWoord.size(); ++i) {
+        const auto beginX = r.LeesGetal();
+        const auto woord = beginX ? r.LeesTekst() : std::nullopt;
+        const auto omschrijving = woord ? r.LeesTekst() : std::nullopt;
+        if (!omschrijving)
+            return std::nullopt;
+        if (woord->isEmpty()) {
+            p.BeginX[i] = 0;
+        } else {
+            if (!RijPast(*beginX, woord->size()))
+                return std::nullopt;
+            p.BeginX[i] = *beginX;
+        }
+        p.PuzzelWoord[i] = *woord;
+        p.Omschrijving[i] = *omschrijving;
+    }
+    return p;
+}
+
+std::optional<Puzzel> PuzzelLezenUit(const QString& pad)
+{
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray data = f.read(MaxPuzzelBestand);
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return PuzzelUitBytes(data);
+}
+
+QString Naamfout(const QString& naam)
+{
+    static const QString Verboden = QStringLiteral("\\/:*?\"<>|");
+    static const QStringList Apparaten = {
+        QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL"),
+    };
+    if (naam.isEmpty())
+        return QStringLiteral("Geef een bestandsnaam.");
+    for (QChar c : naam) {
+        if (Verboden.contains(c))
+            return QStringLiteral("Een bestandsnaam mag geen van de tekens \\ / : * ? \" < > | bevatten.");
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return QStringLiteral("Een bestandsnaam mag geen besturingstekens bevatten.");
+    }
+    // "." and ".." included; a leading dot would also hide the file.
+    if (naam.front() == u'.')
+        return QStringLiteral("Een bestandsnaam mag niet met een punt beginnen.");
+    if (naam.front().isSpace() || naam.back().isSpace() || naam.back() == u'.')
+        return QStringLiteral("Een bestandsnaam mag niet met een spatie beginnen of met een spatie of punt eindigen.");
+    const QString stam = naam.section(u'.', 0, 0).trimmed().toUpper();
+    const bool poort = stam.size() == 4 && (stam.startsWith(QStringLiteral("COM")) || stam.startsWith(QStringLiteral("LPT")))
+                       && stam[3] >= u'1' && stam[3] <= u'9';
+    if (Apparaten.contains(stam) || poort)
+        return QStringLiteral("De naam %1 is op Windows voor een apparaat gereserveerd.").arg(naam);
+    if ((naam + QStringLiteral(".pzl")).toUtf8().size() > 255)
+        return QStringLiteral("De bestandsnaam is te lang.");
+    return {};
+}
+
+namespace {
+
+QString Schrijffout(const QString& bestand)
+{
+    return QStringLiteral("De puzzel is niet opgeslagen: het bestand %1 kon niet worden geschreven.\r\n"
+                          "Eerder opgeslagen bestanden met deze naam zijn niet veranderd.")
+        .arg(bestand);
+}
+
+} // namespace
+
+QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p, const QImage& beeld)
+{
+    if (!QFileInfo(map).isDir())
+        return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QFileInfo(map).fileName());
+    const QDir dir(map);
+    const QString pzlNaam = naam + QStringLiteral(".pzl");
+    const QString bmpNaam = naam + QStringLiteral(".bmp");
+    const QString pzlPad = dir.filePath(pzlNaam);
+    const QString bmpPad = dir.filePath(bmpNaam);
+
+    // The old .pzl is small; kept here, it can be put back if the .bmp fails.
+    std::optional<QByteArray> oudePzl;
+    if (QFileInfo::exists(pzlPad)) {
+        QFile oud(pzlPad);
+        if (!oud.open(QIODevice::ReadOnly))
+            return Schrijffout(pzlNaam);
+        oudePzl = oud.readAll();
+    }
+
+    const QByteArray bytes = PuzzelBytes(p);
+    QSaveFile pzl(pzlPad);
+    if (!pzl.open(QIODevice::WriteOnly) || pzl.write(bytes) != bytes.size() || !pzl.flush())
+        return Schrijffout(pzlNaam);
+    QSaveFile bmp(bmpPad);
+    if (!bmp.open(QIODevice::WriteOnly) || !beeld.save(&bmp, "BMP") || !bmp.flush())
+        return Schrijffout(bmpNaam);  // neither is committed: both old files stay
+
+    if (!pzl.commit())
+        return Schrijffout(pzlNaam);
+    if (!bmp.commit()) {
+        if (oudePzl) {
+            QSaveFile terug(pzlPad);
+            if (terug.open(QIODevice::WriteOnly))
+                terug.write(*oudePzl);
+            terug.commit();
+        } else {
+            QFile::remove(pzlPad);
+        }
+        return Schrijffout(bmpNaam);
+    }
+    return {};
+}
