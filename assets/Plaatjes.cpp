@@ -47,14 +47,24 @@ void Glyph(QPainter& p, Commando c)
     p.setBrush(Qt::NoBrush);
     switch (c) {
     case Commando::Nieuw: {
-        // A small staircase of boxes.
-        p.setPen(QPen(licht, 1.4));
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j <= i; ++j)
-                p.drawRect(QRectF(7 + 6 * j + (2 - i) * 0, 7 + 6 * i, 6, 6).translated(i * 3, 0));
-        p.setPen(pen);
-        p.drawLine(QPointF(22, 19), QPointF(22, 27));
-        p.drawLine(QPointF(18, 23), QPointF(26, 23));
+        // A staircase of boxes, one more on every step, its first column
+        // filled like the search word's; a plus badge in the free corner.
+        // Drawn on whole pixels so the 6-pixel boxes stay crisp.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(licht, 1));
+        for (int rij = 0; rij < 3; ++rij)
+            for (int j = 0; j <= rij; ++j) {
+                p.setBrush(j == 0 ? QBrush(QColor(250, 250, 245, 150)) : QBrush(Qt::NoBrush));
+                p.drawRect(QRect(5 + 6 * j, 8 + 6 * rij, 6, 6));
+            }
+        p.restore();
+        p.setPen(QPen(Kleur(c).darker(150), 1.2));
+        p.setBrush(licht);
+        p.drawEllipse(QPointF(23.5, 10.5), 5.5, 5.5);
+        p.setPen(QPen(Kleur(c).darker(130), 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(23.5, 7.5), QPointF(23.5, 13.5));
+        p.drawLine(QPointF(20.5, 10.5), QPointF(26.5, 10.5));
         break;
     }
     case Commando::Load: {
@@ -144,55 +154,63 @@ QPixmap KnopPlaatje(const QString& woord, QColor vlak)
 
 QImage Startbeeld()
 {
+    // Laid out on the 503 x 449 part the board shows; the image itself is as
+    // large as the control, so its last 4 columns and rows stay unseen.
+    const int breed = 503;
     QImage beeld(507, 453, QImage::Format_RGB32);
-    {
-        QPainter p(&beeld);
-        QLinearGradient g(0, 0, 0, 453);
-        g.setColorAt(0, QColor(236, 236, 226));
-        g.setColorAt(1, QColor(214, 218, 206));
-        p.fillRect(beeld.rect(), g);
+    QPainter p(&beeld);
+    QLinearGradient g(0, 0, 0, 453);
+    g.setColorAt(0, QColor(236, 236, 226));
+    g.setColorAt(1, QColor(214, 218, 206));
+    p.fillRect(beeld.rect(), g);
+    p.setRenderHint(QPainter::TextAntialiasing);
 
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QFont titel = Lettertype(QStringLiteral("Liberation Sans"), 30, true);
-        p.setFont(titel);
-        p.setPen(QColor(0, 90, 90));
-        p.drawText(QRect(0, 16, 503, 50), Qt::AlignHCenter, QStringLiteral("Wendolo"));
-        p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 11, false));
-        p.setPen(QColor(64, 64, 64));
-        p.drawText(QRect(0, 64, 503, 20), Qt::AlignHCenter, QStringLiteral("trappuzzels ontwerpen, opslaan, afdrukken en publiceren"));
-    }
+    const QColor teal(0, 90, 90), grijs(64, 64, 64);
+    p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 30, true));
+    p.setPen(teal);
+    p.drawText(QRect(0, 26, breed, 50), Qt::AlignHCenter, QStringLiteral("Wendolo"));
+    p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 11, false));
+    p.setPen(grijs);
+    p.drawText(QRect(0, 76, breed, 20), Qt::AlignHCenter,
+               QStringLiteral("trappuzzels ontwerpen, opslaan, afdrukken en publiceren"));
 
-    // The example puzzle is drawn with the board's own primitives, so it
-    // looks exactly like a real board.
-    Tekenvlak vlak(507, 453, Qt::white, BordLettertype());
-    vlak.Beeld = beeld;
+    // The example puzzle in the board's look, nearly twice its size:
+    // black outlines on whole pixels, the column in the search-word fill,
+    // the numbers in front of each row. The column spells WATER and stands
+    // in the middle of the board.
     struct Rij { const char* woord; int p; };
-    // The column spells WATER.
     const Rij rijen[] = {{"ZWAAN", 2}, {"SLAAP", 3}, {"MOTOR", 3}, {"LEPEL", 4}, {"BROOD", 2}};
-    const int kolom = 230, top = 110, breed = 22, hoog = 21;
+    const int hokB = 40, hokH = 37, top = 118;
+    const int kolom = (breed - hokB) / 2;
+    const QFont letter = Lettertype(QStringLiteral("Liberation Sans"), 17, true);
+    const QFont nummer = Lettertype(QStringLiteral("Liberation Sans"), 12, true);
     for (int i = 0; i < 5; ++i) {
         const QString woord = QString::fromLatin1(rijen[i].woord);
-        int x = kolom - breed * (rijen[i].p - 1);
-        const int y = top + hoog * i;
-        vlak.text(x - 18, y + 3, QStringLiteral(" %1 ").arg(i + 1));
-        for (int j = 0; j < woord.size(); ++j, x += breed) {
-            vlak.VulKleur = j == rijen[i].p - 1 ? QColor(220, 220, 240) : Qt::white;
-            vlak.box(x, y, x + breed, y + hoog, Qt::black);
-            vlak.text(x + 6, y + 3, woord.mid(j, 1));
+        const int y = top + hokH * i;
+        int x = kolom - hokB * (rijen[i].p - 1);
+        p.setFont(nummer);
+        p.setPen(Qt::black);
+        p.drawText(QRect(x - 34, y, 28, hokH), Qt::AlignRight | Qt::AlignVCenter, QString::number(i + 1));
+        for (int j = 0; j < woord.size(); ++j, x += hokB) {
+            p.setPen(Qt::black);
+            p.setBrush(j == rijen[i].p - 1 ? QColor(220, 220, 240) : QColor(Qt::white));
+            p.drawRect(QRect(x, y, hokB, hokH));
+            p.setFont(letter);
+            p.drawText(QRect(x, y, hokB + 1, hokH + 1), Qt::AlignCenter, woord.mid(j, 1));
         }
     }
-    {
-        QPainter p(&vlak.Beeld);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 12, true));
-        p.setPen(QColor(0, 90, 90));
-        p.drawText(QRect(0, 255, 503, 40), Qt::AlignHCenter,
-                   QStringLiteral("Elk woord kruist de kolom van het zoekwoord."));
-        p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 11, false));
-        p.setPen(QColor(64, 64, 64));
-        p.drawText(QRect(40, 320, 423, 80), Qt::AlignHCenter | Qt::TextWordWrap,
-                   QStringLiteral("Klik op \u201cNieuw\u201d om een nieuwe puzzel te ontwerpen,\n"
-                                  "of op \u201cLoad\u201d om een opgeslagen puzzel te laden."));
-    }
-    return vlak.Beeld;
+    const int onder = top + hokH * 5;
+
+    p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 12, true));
+    p.setPen(teal);
+    p.drawText(QRect(0, onder + 16, breed, 24), Qt::AlignHCenter,
+               QStringLiteral("Elk woord kruist de kolom van het zoekwoord."));
+    p.setPen(QPen(QColor(170, 178, 166), 1));
+    p.drawLine(150, onder + 56, breed - 150, onder + 56);
+    p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 11, false));
+    p.setPen(grijs);
+    p.drawText(QRect(40, onder + 70, breed - 80, 60), Qt::AlignHCenter | Qt::TextWordWrap,
+               QStringLiteral("Klik op \u201cNieuw\u201d om een nieuwe puzzel te ontwerpen,\n"
+                              "of op \u201cLoad\u201d om een opgeslagen puzzel te laden."));
+    return beeld;
 }
