@@ -221,7 +221,10 @@ private slots:
         ZoekWoord = zoekwoord;
         const QImage bord = main->Bord().Beeld();
         Dialoogwacht wacht;
+        QPoint tijdens; // where the icon is while the animation waits
+        QTimer::singleShot(0, main.get(), [&] { tijdens = main->PrintKnop->pos(); });
         QTest::mousePress(main->PrintKnop, Qt::LeftButton);
+        QCOMPARE(tijdens, main->PrintKnop->Rust() + QPoint(1, 1));
         QCOMPARE(wacht.Titels.size(), dialogen);
         QCOMPARE(main->Info(), info);
         QCOMPARE(main->Bord().Beeld(), bord);
