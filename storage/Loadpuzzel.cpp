@@ -73,7 +73,7 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
 {
     MaakVenster(this, QSize(218, 329), QStringLiteral(" Load puzzel"));
     QFrame* kader = Kader(this, QRect(4, -2, 206, 303));
-    const QFont labelFont = Lettertype(MsSansSerif, 8.25, false);
+    const QFont labelFont = Lettertype(QStringLiteral("Arial"), 8.25, false);
 
     File1 = new QListWidget(kader);
     File1->setGeometry(10, 16, 185, 214);

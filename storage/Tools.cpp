@@ -45,12 +45,17 @@ void ZetVlak(QLabel* label, QColor kleur)
     label->setPalette(pal);
 }
 
-QLabel* Tekstlabel(QWidget* ouder, const QString& tekst, QRect plaats, QColor kleur)
+// A label in its box; one that must stay on one line may grow to the right,
+// since our fonts run a little wider than the ones the boxes were made for.
+QLabel* Tekstlabel(QWidget* ouder, const QString& tekst, QRect plaats, QColor kleur, bool terugloop = true)
 {
-    QLabel* l = Etiket(ouder, tekst, plaats.topLeft(), kleur, Lettertype(MsSansSerif, 8.25, false));
-    l->setWordWrap(true);
+    QLabel* l = Etiket(ouder, tekst, plaats.topLeft(), kleur, Lettertype(QStringLiteral("Arial"), 8.25, false));
+    l->setWordWrap(terugloop);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->resize(plaats.size());
+    if (terugloop)
+        l->resize(plaats.width(), std::max(plaats.height(), l->heightForWidth(plaats.width())));
+    else
+        l->resize(std::max(plaats.width(), l->width()), plaats.height());
     return l;
 }
 
@@ -115,7 +120,7 @@ void Tools::MaakKoptekst(QWidget* kader)
     Text1->setPalette(pal);
     MaakBestandsveld(Text1, 0);
     Text1->setText(KopTekst);
-    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Grijs);
+    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Grijs, false);
 }
 
 Kleur& Tools::ItemKleur(int item)
