@@ -1,6 +1,7 @@
 // Tests of the main window: where its controls lie, what the command bar
 // says, the row buttons, and that Print without a puzzle and a refused exit
 // leave everything as it was.
+#include "assets/Plaatjes.h"
 #include "board/Pic.h"
 #include "model/Algemeen.h"
 #include "shell/Bouwstenen.h"
@@ -102,6 +103,9 @@ private slots:
         // Board coordinates count from inside the 2-pixel border.
         QCOMPARE(pic.Tekengebied()->mapTo(main.get(), QPoint(0, 0)), QPoint(12, 12));
         QCOMPARE(pic.Tekengebied()->size(), QSize(BordBreedte, BordHoogte));
+        // The start image's top-left on the board, shown pixel for pixel.
+        QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, BordBreedte, BordHoogte));
+        QCOMPARE(pic.Tekengebied()->grab().toImage().convertToFormat(QImage::Format_RGB32), pic.Beeld());
         QCOMPARE(main->Browser->geometry(), pic.geometry());
         QVERIFY(!main->Browser->isVisible());
 
