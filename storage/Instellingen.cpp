@@ -33,10 +33,12 @@ bool LeesKleur(RecordLezer& r, Kleur& k)
 
 bool LeesTekst(RecordLezer& r, QString& t)
 {
+    // A text whose closing quote never came was cut off and is not taken.
     const auto tekst = r.LeesTekst();
-    if (tekst)
-        t = *tekst;
-    return bool(tekst);
+    if (!tekst || r.Afgebroken())
+        return false;
+    t = *tekst;
+    return true;
 }
 
 } // namespace

@@ -64,6 +64,13 @@ std::optional<Kleur> LeesKleur(RecordLezer& r)
     return Kleur{std::clamp(*rood, 0, 255), std::clamp(*groen, 0, 255), *blauw};
 }
 
+// A text whose closing quote never came was cut off: the file is not whole.
+std::optional<QString> LeesTekst(RecordLezer& r)
+{
+    auto tekst = r.LeesTekst();
+    return tekst && !r.Afgebroken() ? tekst : std::nullopt;
+}
+
 // A filled row must cross the column with one of its first eleven letters
 // and end within ten boxes right of it, as the puzzle-word dialog places it;
 // anything else would be drawn off the board when the letters are redrawn.
@@ -82,7 +89,7 @@ std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data)
 {
     RecordLezer r(data);
     Puzzel p;
-    const auto banner = r.LeesTekst();
+    const auto banner = LeesTekst(r);
     if (!banner)
         return std::nullopt;
     p.BannerTekst = *banner;
@@ -92,14 +99,14 @@ std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data)
             return std::nullopt;
         *k = *kleur;
     }
-    const auto zoekWoord = r.LeesTekst();
+    const auto zoekWoord = LeesTekst(r);
     if (!zoekWoord || zoekWoord->size() > MaxRijen)
         return std::nullopt;
     p.ZoekWoord = *zoekWoord;
     for (int i = 1; i <= p.ZoekWoord.size(); ++i) {
         const auto beginX = r.LeesGetal();
-        const auto woord = beginX ? r.LeesTekst() : std::nullopt;
-        const auto omschrijving = woord ? r.LeesTekst() : std::nullopt;
+        const auto woord = beginX ? LeesTekst(r) : std::nullopt;
+        const auto omschrijving = woord ? LeesTekst(r) : std::nullopt;
         if (!omschrijving)
             return std::nullopt;
         if (woord->isEmpty()) {

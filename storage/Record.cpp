@@ -21,9 +21,11 @@ std::optional<QByteArrayView> RecordLezer::VolgendVeld()
         return std::nullopt;
 
     QByteArrayView veld;
+    afgebroken = false;
     if (data[pos] == '"') {
         const qsizetype begin = pos + 1;
         qsizetype eind = data.indexOf('"', begin);
+        afgebroken = eind < 0;
         if (eind < 0)
             eind = n;  // an unclosed quote runs to the end of the data
         veld = data.sliced(begin, eind - begin);

@@ -32,9 +32,14 @@ public:
 
     bool OpEinde() const { return pos >= data.size(); }
 
+    // The last field began with a double quote that the data never closed:
+    // the data was cut off inside it.
+    bool Afgebroken() const { return afgebroken; }
+
 private:
     QByteArrayView data;
     qsizetype pos = 0;
+    bool afgebroken = false;
 };
 
 // Builds records: fields joined by commas, CR LF after each record.

@@ -58,6 +58,9 @@ void TestInstellingen::lezen_data()
     QTest::newRow("red and green clamped")
         << QByteArray("\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n") << Kleur{255, 0, 3} << Kleur{4, 5, 6}
         << QStringLiteral("Kop") << QByteArray("\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n");
+    QTest::newRow("cut inside the header")
+        << QByteArray("\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puz") << Kleur{1, 2, 3} << Kleur{4, 5, 6} << kop
+        << QByteArray("\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puzzelpagina\"\r\n");
     QTest::newRow("not a number") << QByteArray("\"B\"\r\nrood,2,3\r\n") << v << z << kop
                                   << QByteArray("\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n");
 }

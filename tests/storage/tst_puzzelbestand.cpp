@@ -120,6 +120,7 @@ void TestPuzzelbestand::lezen_data()
     QTest::newRow("empty row with start x") << QByteArray(goed).replace("0,\"\",\"\"\r\n196", "50,\"\",\"\"\r\n196") << true;
     QTest::newRow("empty file") << QByteArray() << false;
     QTest::newRow("cut in a row record") << goed.left(goed.indexOf("196,\"KIPPEN\"") + 12) << false;
+    QTest::newRow("cut inside the last clue") << goed.chopped(3) << false;
     QTest::newRow("cut after a search word") << Kop + "\"APPEL\"\r\n" << false;
     QTest::newRow("blue 256") << QByteArray(goed).replace("220,220,240", "220,220,256") << false;
     QTest::newRow("blue -1") << QByteArray(goed).replace("255,255,255", "255,255,-1") << false;
