@@ -16,32 +16,37 @@ const QColor Veld(200, 210, 190);
 const QColor Zoek(180, 190, 240);
 const QColor Puzzel(250, 245, 200);
 
+// The geometry in plain numbers, so that a wrong constant in the code shows.
+constexpr int Kolom = 240;                 // left edge of the column
+int Top(int i) { return 21 * i - 6; }      // top of row i
+int Begin(int p) { return 262 - 22 * p; }  // left edge of a row crossing at letter p
+
 // One box as it should look: black outline, interior in the fill colour and
 // the letter at +6, +3.
 QImage VerwachtHok(QChar letter, QColor vul)
 {
-    Tekenvlak v(HokBreedte + 1, HokHoogte + 1, vul, BordLettertype());
+    Tekenvlak v(23, 22, vul, BordLettertype());
     v.VulVast = false;
-    v.box(0, 0, HokBreedte, HokHoogte, Qt::black);
-    v.text(LetterDx, LetterDy, QString(letter));
+    v.box(0, 0, 22, 21, Qt::black);
+    v.text(6, 3, QString(letter));
     return v.Beeld;
 }
 
-QRect Hok(int x, int y) { return QRect(x, y, HokBreedte + 1, HokHoogte + 1); }
+QRect Hok(int x, int y) { return QRect(x, y, 23, 22); }
 
 // The strip left of a row's first box, as wide as the board allows, and what
 // it should hold: only " i " at the row number's offset.
 QRect NummerStrook(int i)
 {
     const int breed = qMin(30, BeginX[i]);
-    return QRect(BeginX[i] - breed, RijY(i), breed, HokHoogte);
+    return QRect(BeginX[i] - breed, Top(i), breed, 21);
 }
 
 QImage VerwachtNummer(int i, int dx)
 {
     const int breed = qMin(30, BeginX[i]);
-    Tekenvlak v(breed, HokHoogte, Veld, BordLettertype());
-    v.text(breed - dx, LetterDy, QStringLiteral(" %1 ").arg(i));
+    Tekenvlak v(breed, 21, Veld, BordLettertype());
+    v.text(breed - dx, 3, QStringLiteral(" %1 ").arg(i));
     return v.Beeld;
 }
 
@@ -49,7 +54,7 @@ QImage VerwachtNummer(int i, int dx)
 void VulRij(int i, int p, const QString& woord)
 {
     PuzzelWoord[i] = woord;
-    BeginX[i] = BeginXVoor(p);
+    BeginX[i] = Begin(p);
     QCOMPARE(Hoofdletter(woord[p - 1]), Hoofdletter(ZoekWoord[i - 1]));
 }
 
@@ -66,8 +71,8 @@ private slots:
     {
         const QImage w = VerwachtHok(QChar('W'), Zoek);
         QVERIFY(w != VerwachtHok(QChar(' '), Zoek));
-        for (int y = 1; y < HokHoogte; ++y)
-            for (int x = 1; x < HokBreedte; ++x)
+        for (int y = 1; y < 21; ++y)
+            for (int x = 1; x < 22; ++x)
                 QVERIFY(w.pixelColor(x, y) == Zoek || w.pixelColor(x, y) == Qt::black);
     }
 
@@ -136,11 +141,11 @@ private slots:
         Tekenvlak bord = NieuwBord();
         TekenZoekWoord(bord, woord);
         for (int i = 1; i <= woord.size(); ++i)
-            QCOMPARE(bord.Beeld.copy(Hok(KolomX, RijY(i))), VerwachtHok(Hoofdletter(woord[i - 1]), Zoek));
+            QCOMPARE(bord.Beeld.copy(Hok(Kolom, Top(i))), VerwachtHok(Hoofdletter(woord[i - 1]), Zoek));
         // Nothing below the last box.
-        const int onder = RijY(woord.size()) + HokHoogte + 1;
-        if (onder < BordHoogte)
-            QCOMPARE(bord.Beeld.pixelColor(KolomX + 5, onder), Veld);
+        const int onder = Top(woord.size()) + 22;
+        if (onder < 449)
+            QCOMPARE(bord.Beeld.pixelColor(Kolom + 5, onder), Veld);
     }
 
     void rij_data()
@@ -172,16 +177,15 @@ private slots:
         TekenZoekWoord(bord, ZoekWoord);
         TekenRij(bord, i);
 
-        QCOMPARE(BeginX[i], KolomX + HokBreedte - HokBreedte * p);
         for (int j = 1; j <= woord.size(); ++j) {
             const QImage verwacht = j == p ? VerwachtHok(Hoofdletter(ZoekWoord[i - 1]), Zoek)
                                            : VerwachtHok(Hoofdletter(woord[j - 1]), Puzzel);
-            QCOMPARE(bord.Beeld.copy(Hok(BeginX[i] + HokBreedte * (j - 1), RijY(i))), verwacht);
+            QCOMPARE(bord.Beeld.copy(Hok(BeginX[i] + 22 * (j - 1), Top(i))), verwacht);
         }
         QCOMPARE(bord.Beeld.copy(NummerStrook(i)), VerwachtNummer(i, nummerDx));
         // The row ends with its last box.
-        const int rechts = BeginX[i] + HokBreedte * int(woord.size()) + 1;
-        QCOMPARE(bord.Beeld.pixelColor(rechts, RijY(i) + 10), Veld);
+        const int rechts = BeginX[i] + 22 * int(woord.size()) + 1;
+        QCOMPARE(bord.Beeld.pixelColor(rechts, Top(i) + 10), Veld);
     }
 
     void wisLetters_data()
@@ -224,13 +228,13 @@ private slots:
         QList<QRect> binnen; // every interior, where blanking may paint
         for (int i = 1; i <= ZoekWoord.size(); ++i) {
             for (int j = 1; j <= PuzzelWoord[i].size(); ++j) {
-                const QRect h = Hok(BeginX[i] + HokBreedte * (j - 1), RijY(i));
-                if (h.left() != KolomX)
+                const QRect h = Hok(BeginX[i] + 22 * (j - 1), Top(i));
+                if (h.left() != Kolom)
                     QCOMPARE(bord.Beeld.copy(h), VerwachtHok(QChar(' '), nieuwPuzzel));
                 binnen << h.adjusted(1, 1, -1, -1);
             }
-            QCOMPARE(bord.Beeld.copy(Hok(KolomX, RijY(i))), VerwachtHok(QChar(' '), nieuwZoek));
-            binnen << Hok(KolomX, RijY(i)).adjusted(1, 1, -1, -1);
+            QCOMPARE(bord.Beeld.copy(Hok(Kolom, Top(i))), VerwachtHok(QChar(' '), nieuwZoek));
+            binnen << Hok(Kolom, Top(i)).adjusted(1, 1, -1, -1);
         }
         // Outside the interiors nothing changed: outlines and numbers stay.
         QImage voor = getekend, na = bord.Beeld;
@@ -251,7 +255,7 @@ private slots:
         groot.fill(Qt::red);
         groot.setPixelColor(502, 448, Qt::blue);
         bord.Plaats(groot);
-        QCOMPARE(bord.Beeld.size(), QSize(BordBreedte, BordHoogte));
+        QCOMPARE(bord.Beeld.size(), QSize(503, 449));
         QCOMPARE(bord.Beeld.pixelColor(0, 0), QColor(Qt::red));
         QCOMPARE(bord.Beeld.pixelColor(502, 448), QColor(Qt::blue));
     }

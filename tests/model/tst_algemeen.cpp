@@ -65,7 +65,7 @@ private slots:
         QTest::addColumn<int>("beginX");
         QTest::newRow("first letter in the column") << 1 << 240;
         QTest::newRow("second") << 2 << 218;
-        QTest::newRow("furthest left") << MaxLetterPositie << 20;
+        QTest::newRow("furthest left") << 11 << 20;
     }
 
     void beginX()

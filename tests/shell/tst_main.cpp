@@ -102,9 +102,9 @@ private slots:
         QCOMPARE(pic.geometry(), QRect(6, 12, 507, 453));
         // Board coordinates count from inside the 2-pixel border.
         QCOMPARE(pic.Tekengebied()->mapTo(main.get(), QPoint(0, 0)), QPoint(12, 12));
-        QCOMPARE(pic.Tekengebied()->size(), QSize(BordBreedte, BordHoogte));
+        QCOMPARE(pic.Tekengebied()->size(), QSize(503, 449));
         // The start image's top-left on the board, shown pixel for pixel.
-        QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, BordBreedte, BordHoogte));
+        QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, 503, 449));
         QCOMPARE(pic.Tekengebied()->grab().toImage().convertToFormat(QImage::Format_RGB32), pic.Beeld());
         QCOMPARE(main->Browser->geometry(), pic.geometry());
         QVERIFY(!main->Browser->isVisible());
