@@ -55,7 +55,7 @@ void Glyph(QPainter& p, Commando c)
         p.setPen(QPen(licht, 1));
         for (int rij = 0; rij < 3; ++rij)
             for (int j = 0; j <= rij; ++j) {
-                p.setBrush(j == 0 ? QBrush(QColor(250, 250, 245, 150)) : QBrush(Qt::NoBrush));
+                p.setBrush(QColor(250, 250, 245, j == 0 ? 170 : 60));
                 p.drawRect(QRect(5 + 6 * j, 8 + 6 * rij, 6, 6));
             }
         p.restore();
