@@ -192,7 +192,14 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
         oudePzl = oud.readAll();
     }
 
+    // The record syntax has no escape: a double quote in a text would end
+    // it early and the file would load as another puzzle, or not at all.
     const QByteArray bytes = PuzzelBytes(p);
+    const auto terug = PuzzelUitBytes(bytes);
+    if (!terug || PuzzelBytes(*terug) != bytes)
+        return QStringLiteral("De puzzel is niet opgeslagen: een tekst van de puzzel bevat een teken dat een "
+                              "puzzelbestand niet kan bewaren, zoals een aanhalingsteken (\").");
+
     QSaveFile pzl(pzlPad);
     if (!pzl.open(QIODevice::WriteOnly) || pzl.write(bytes) != bytes.size() || !pzl.flush())
         return Schrijffout(pzlNaam);

@@ -54,5 +54,6 @@ QString Naamfout(const QString& naam);
 // written in full beside their old versions first; only then are they put
 // in place, the .pzl first. If the .bmp cannot be put in place, the .pzl is
 // put back as it was, so the pair on disk is the old one or the new one.
+// A puzzle that would not read back as it is written is not written at all.
 // Returns the empty text, or what went wrong (in Dutch, for the user).
 QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p, const QImage& beeld);

@@ -92,6 +92,8 @@ void Tools::MaakKleurbalken(QWidget* kader)
     ZwarteAchtergrond(kader, QRect(106, 53, 46, 25));
     OkKnop = new QPushButton(QStringLiteral("Ok"), kader);
     OkKnop->setGeometry(108, 55, 42, 21);
+    // Not the dialog's default: Return in the header field must not wipe the board.
+    OkKnop->setAutoDefault(false);
 
     ZwarteAchtergrond(kader, QRect(158, 22, 21, 56));
     KeuzeKleur = Balk(kader, Qt::Vertical, QRect(160, 24, 17, 52), 1, 3);

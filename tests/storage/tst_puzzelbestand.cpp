@@ -207,6 +207,12 @@ void TestPuzzelbestand::schrijvenPaar()
     QImage terug(map.filePath(QStringLiteral("APPEL.pzl.bmp")));
     QCOMPARE(terug.convertToFormat(QImage::Format_RGB32), beeld);
     QCOMPARE(QDir(map.path()).entryList(QDir::Files).size(), 2);  // no temporary left behind
+
+    // A quote would end the clue early: refused, nothing written.
+    Puzzel aanhalingsteken = Voorbeeld();
+    aanhalingsteken.Omschrijving[3] = QStringLiteral("Zeg \"tok\"");
+    QVERIFY(!PuzzelSchrijven(map.path(), QStringLiteral("Q"), aanhalingsteken, beeld).isEmpty());
+    QVERIFY(!QFile::exists(map.filePath(QStringLiteral("Q.pzl"))));
 }
 
 void TestPuzzelbestand::mislukteSchrijfLaatOudePaar_data()

@@ -148,6 +148,12 @@ void TestTools::koptekst()
     auto* text1 = Deel<QLineEdit>(dlg, "Text1");
     text1->clear();
     QTest::keyClicks(text1, QStringLiteral("Mijn \"puzzel\""));
+    s.Bord().TekenZoekWoord(QStringLiteral("VOGEL"));
+    const QImage voor = s.Bord().Beeld();
+    dlg.show();
+    text1->setFocus();
+    QTest::keyClick(text1, Qt::Key_Return);  // no default button: nothing happens
+    QCOMPARE(s.Bord().Beeld(), voor);
     QTest::mouseClick(Deel<QPushButton>(dlg, "OkKnop"), Qt::LeftButton);
     QCOMPARE(KopTekst, StandaardKopTekst);
     QTest::mouseClick(Deel<QWidget>(dlg, "ExitKnop"), Qt::LeftButton);
