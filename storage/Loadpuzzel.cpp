@@ -12,6 +12,7 @@
 #include "storage/Puzzelbestand.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImageReader>
 #include <QListWidget>
@@ -29,6 +30,8 @@ constexpr int MaxBeeldzijde = 4096;
 
 std::optional<QImage> LeesBeeld(const QString& pad)
 {
+    if (!QFileInfo(pad).isFile())
+        return std::nullopt;  // a folder or a pipe of that name: nothing to read, and no wait
     QImageReader lezer(pad);
     const QSize maat = lezer.size();
     if (maat.isValid() && (maat.width() > MaxBeeldzijde || maat.height() > MaxBeeldzijde))

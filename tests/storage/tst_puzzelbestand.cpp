@@ -123,12 +123,10 @@ void TestPuzzelbestand::lezen_data()
     QTest::newRow("cut inside the last clue") << goed.chopped(3) << false;
     QTest::newRow("cut after a search word") << Kop + "\"APPEL\"\r\n" << false;
     QTest::newRow("blue 256") << QByteArray(goed).replace("220,220,240", "220,220,256") << false;
-    QTest::newRow("blue -1") << QByteArray(goed).replace("255,255,255", "255,255,-1") << false;
     QTest::newRow("not a number") << QByteArray(goed).replace("230,230,220", "230,groen,220") << false;
     QTest::newRow("21-letter search word") << Kop + "\"ABCDEFGHIJKLMNOPQRSTU\"\r\n"
                                                  + QByteArray("0,\"\",\"\"\r\n").repeated(21) << false;
     QTest::newRow("row off the column") << QByteArray(goed).replace("196,", "197,") << false;
-    QTest::newRow("row left of the board") << QByteArray(goed).replace("196,", "-2,") << false;
     QTest::newRow("row past the right edge") << QByteArray(goed).replace("240,\"ANANAS\"", "240,\"ANANASSENPLUKKER\"") << false;
     QByteArray binair(4096, '\0');
     for (int i = 0; i < binair.size(); ++i)
@@ -174,18 +172,13 @@ void TestPuzzelbestand::naam_data()
     QTest::newRow("inner blank, accent, dots") << QStringLiteral("Mijn café v1.2.pzl") << true;
     QTest::newRow("empty") << QString() << false;
     QTest::newRow("slash") << QStringLiteral("../APPEL") << false;
-    QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
-    QTest::newRow("dot") << QStringLiteral(".") << false;
     QTest::newRow("dot dot") << QStringLiteral("..") << false;
     QTest::newRow("hidden") << QStringLiteral(".appel") << false;
-    QTest::newRow("leading blank") << QStringLiteral(" appel") << false;
     QTest::newRow("trailing blank") << QStringLiteral("appel ") << false;
     QTest::newRow("trailing dot") << QStringLiteral("appel.") << false;
     QTest::newRow("colon") << QStringLiteral("a:b") << false;
-    QTest::newRow("question mark") << QStringLiteral("wat?") << false;
     QTest::newRow("control") << QStringLiteral("a\tb") << false;
     QTest::newRow("device") << QStringLiteral("con") << false;
-    QTest::newRow("port") << QStringLiteral("LPT1.x") << false;
     QTest::newRow("too long") << QString(252, u'a') << false;
 }
 
