@@ -24,8 +24,8 @@ namespace {
 const QString Puzzelmap = QStringLiteral("puzzels");
 const QColor Grijs(64, 64, 64);
 
-// A board picture no larger than the board itself can need; a damaged header
-// asking for more is refused instead of allocated.
+// Far beyond any board picture: a damaged header that asks for more is
+// refused instead of allocated.
 constexpr int MaxBeeldzijde = 4096;
 
 std::optional<QImage> LeesBeeld(const QString& pad)
