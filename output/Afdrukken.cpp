@@ -1,10 +1,222 @@
-// Placeholder until the dialog is built.
+// The print dialog and its print command.
 #include "output/Afdrukken.h"
 
+#include "assets/Plaatjes.h"
+#include "board/Pic.h"
+#include "model/Algemeen.h"
+#include "output/Pagina.h"
+#include "output/Papier.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QScrollBar>
+
+namespace {
+
+const QColor Tekstkleur(64, 64, 64);
+const QString PdfBestand = QStringLiteral("wendolo.pdf");
+
+Afdrukken::Printermaker printermaker;
+
+std::unique_ptr<Printerlaag> MaakPrinter()
+{
+    if (printermaker)
+        return printermaker();
+    return std::make_unique<Papier>(Programmamap(PdfBestand));
+}
+
+// The layout is given in twips; the controls are placed in pixels.
+QRect Twips(int x, int y, int b, int h) { return Pixels(QRect(x, y, b, h)); }
+QPoint Twips(int x, int y) { return QPoint(Pixels(x), Pixels(y)); }
+
+QFont Dialoogfont() { return Lettertype(MsSansSerif, 8.25, false); }
+
+} // namespace
+
+void Afdrukken::ZetPrinter(Printermaker maker) { printermaker = std::move(maker); }
 
 Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {
     MaakVenster(this, QSize(320, 220), QStringLiteral(" Afdrukken"));
+    setFont(Dialoogfont());
+    // The panel's top edge lies above the client area, out of sight.
+    Frame1 = Kader(this, Twips(60, -30, 4605, 2910));
+    Algemeen::ZonderTekst = false;
+    MaakMiniatuur();
+    MaakOpties();
+    MaakKnoppen();
+}
+
+void Afdrukken::MaakMiniatuur()
+{
+    Picture1 = new QLabel(Frame1);
+    Picture1->setGeometry(Twips(180, 270, Miniatuurmaat::Breedte, Miniatuurmaat::Hoogte));
+    lengtes = VolgendeRegellengtes();
+    Picture1->setPixmap(QPixmap::fromImage(TekenMiniatuur(lengtes)));
+
+    // The board as it is now, letters and all, whatever the options say.
+    Image1 = new QLabel(Picture1);
+    Image1->setGeometry(Pixels(Miniatuurmaat::Bordvak));
+    Image1->setPixmap(QPixmap::fromImage(hoofd.Bord().Beeld().scaled(
+        Image1->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+
+    // A 2-pixel line from x 30 to 1440 twips; the sweep moves it down.
+    Line1 = new QFrame(Picture1);
+    Line1->resize(Pixels(1440) - Pixels(30) + 1, 2);
+    Line1->setAutoFillBackground(true);
+    QPalette pal = Line1->palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 0));
+    Line1->setPalette(pal);
+    Line1->hide();
+}
+
+void Afdrukken::MaakOpties()
+{
+    const QFont font = Dialoogfont();
+    Label1 = ZwarteAchtergrond(Frame1, Twips(180, 2430, 945, 315));
+    Aantal = new QScrollBar(Qt::Horizontal, Frame1);
+    Aantal->setGeometry(Twips(210, 2460, 885, 255));
+    Aantal->setRange(1, 20);
+    Aantal->setSingleStep(1);
+    Aantal->setPageStep(3);
+    Aantal->setValue(1);
+    connect(Aantal, &QScrollBar::valueChanged, this, &Afdrukken::Aantal_Change);
+    Label2 = Etiket(Frame1, QStringLiteral("1 Pagina"), Twips(1260, 2490), Tekstkleur, font);
+
+    auto vakje = [this](QRect plaats, void (Afdrukken::*handler)()) {
+        auto* c = new QCheckBox(Frame1);
+        c->setGeometry(plaats);
+        c->setChecked(true);
+        // clicked comes after the box changed state, and only from the user.
+        connect(c, &QCheckBox::clicked, this, handler);
+        return c;
+    };
+    Check1 = vakje(Twips(1950, 300, 225, 255), &Afdrukken::Check1_Click);
+    Label3 = Etiket(Frame1, QStringLiteral("Puzzel afdrukken met tekst"), Twips(2250, 330), Tekstkleur, font);
+    Check2 = vakje(Twips(1950, 630, 225, 225), &Afdrukken::Check2_Click);
+    Label4 = Etiket(Frame1, QStringLiteral("Met border om puzzel"), Twips(2250, 660), Tekstkleur, font);
+    Check3 = vakje(Twips(1950, 960, 225, 225), &Afdrukken::Check3_Click);
+    Label5 = Etiket(Frame1, QStringLiteral("Met datum en tijd afdrukken"), Twips(2250, 990), Tekstkleur, font);
+}
+
+void Afdrukken::MaakKnoppen()
+{
+    Label6 = Etiket(Frame1, QStringLiteral("Print"), Twips(2640, 2490), Tekstkleur, Dialoogfont());
+    OkKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Print"), KnopGroen()), Twips(3060, 2310));
+    ExitKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), Twips(3810, 2310));
+    connect(OkKnop, &PlaatjesKnop::geklikt, this, &Afdrukken::OkKnop_Click);
+    connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Afdrukken::ExitKnop_Click);
+}
+
+// Relabels a box after a click that changed it.
+static void Opschrift(QLabel* label, bool aan, const char* met, const char* zonder)
+{
+    label->setText(QString::fromUtf8(aan ? met : zonder));
+    label->adjustSize();
+}
+
+void Afdrukken::Check1_Click()
+{
+    Algemeen::ZonderTekst = !Check1->isChecked();
+    Opschrift(Label3, Check1->isChecked(), "Puzzel afdrukken met tekst", "Puzzel afdrukken zonder tekst");
+}
+
+void Afdrukken::Check2_Click()
+{
+    Opschrift(Label4, Check2->isChecked(), "Met border om puzzel", "Zonder border om puzzel");
+}
+
+void Afdrukken::Check3_Click()
+{
+    Opschrift(Label5, Check3->isChecked(), "Met datum en tijd afdrukken", "Zonder datum en tijd afdrukken");
+}
+
+void Afdrukken::Aantal_Change()
+{
+    const int n = Aantal->value();
+    Label2->setText(QString::number(n) + (n == 1 ? QStringLiteral(" Pagina") : QStringLiteral(" Pagina's")));
+    Label2->adjustSize();
+}
+
+void Afdrukken::OkKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    auto klaar = qScopeGuard([this] { bezig = false; });
+
+    // Everything is read at the click: a click on Check1 during the sweep
+    // must not change whether the letters are blanked and restored.
+    const bool zonderTekst = Algemeen::ZonderTekst;
+    Paginagegevens pagina;
+    pagina.KopTekst = Algemeen::KopTekst;
+    for (int i = 1; i <= Algemeen::AantalRijen(); ++i)
+        pagina.Omschrijvingen << Algemeen::Omschrijving[i];
+    pagina.MetBorder = Check2->isChecked();
+    pagina.MetDatum = Check3->isChecked();
+    pagina.Aantal = Aantal->value();
+
+    OkKnop->Animeer();
+    Pic& bord = hoofd.Bord();
+    if (zonderTekst)
+        bord.WisLetters();
+    // The board gets its letters back however the job ends.
+    auto letters = qScopeGuard([&] {
+        if (zonderTekst)
+            bord.TekenLetters();
+    });
+    Scannen();
+
+    pagina.Bord = bord.Beeld();
+    pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
+    std::unique_ptr<Printerlaag> printer = MaakPrinter();
+    const bool gelukt = DrukPagina(*printer, pagina);
+
+    letters.dismiss();
+    if (zonderTekst)
+        bord.TekenLetters();
+
+    if (!gelukt)
+        Meldingen::MsgBox(QStringLiteral("Het afdrukken is mislukt.\r\n") + printer->Fout());
+    else if (!printer->Bestand().isEmpty())
+        OpenBestand(this, printer->Bestand());
+}
+
+void Afdrukken::Scannen()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Line1->show();
+    Line1->raise();
+    for (int y = 0; y <= 1950; y += 30) {
+        // Centred on y: one pixel above, one on it.
+        Line1->move(Twips(30, y) - QPoint(0, 1));
+        Pauze(0.01);
+    }
+    Line1->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+void Afdrukken::ExitKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    ExitKnop->Animeer();
+    Pauze(0.1);
+    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    bezig = false;
+    accept();
+}
+
+void Afdrukken::reject()
+{
+    if (!bezig)
+        QDialog::reject();
 }

@@ -1,9 +1,21 @@
-// The print dialog: options, copies, miniature, and the print command.
+// Afdrukken: the print dialog. Three options, the number of copies, a fixed
+// miniature of the page, and the print command that sweeps over the
+// miniature and sends the page off. Printing leaves the dialog open.
 #pragma once
 
+#include "output/Miniatuur.h"
+
 #include <QDialog>
+#include <functional>
+#include <memory>
 
 class Hoofdscherm;
+class PlaatjesKnop;
+class Printerlaag;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QScrollBar;
 
 class Afdrukken : public QDialog
 {
@@ -11,6 +23,49 @@ class Afdrukken : public QDialog
 public:
     explicit Afdrukken(Hoofdscherm& hoofd);
 
+    // Where the print command sends its page; tests put a recorder here.
+    // An empty maker restores the real printer (or wendolo.pdf).
+    using Printermaker = std::function<std::unique_ptr<Printerlaag>()>;
+    static void ZetPrinter(Printermaker maker);
+
+    QFrame* Frame1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QFrame* Line1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QScrollBar* Aantal = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    PlaatjesKnop* OkKnop = nullptr;
+    PlaatjesKnop* ExitKnop = nullptr;
+
+    // The right ends of the miniature's mock clue lines, in twips.
+    const Regellengtes& Lengtes() const { return lengtes; }
+
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Aantal_Change();
+    void OkKnop_Click();
+    void ExitKnop_Click();
+    void Scannen();
+
+    // The window's own close: ignored while a command runs.
+    void reject() override;
+
 private:
+    void MaakMiniatuur();
+    void MaakOpties();
+    void MaakKnoppen();
+
     Hoofdscherm& hoofd;
+    Regellengtes lengtes{};
+    // Set while the print or exit command waits in a pause.
+    bool bezig = false;
 };

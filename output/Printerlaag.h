@@ -1,0 +1,34 @@
+// The printer as the page sees it: a handful of operations in twips from the
+// top-left of the printable area. The page layout talks only to this, so a
+// test can record every call and the real printer and the PDF share one page.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class Printerlaag
+{
+public:
+    virtual ~Printerlaag() = default;
+
+    // 1..20 identical pages.
+    virtual void ZetAantal(int kopieen) = 0;
+    virtual void ZetFont(const QString& naam, int punten, bool vet) = 0;
+    virtual void ZetKleur(QColor kleur) = 0;
+    // The top-left of the next line's first character cell.
+    virtual void ZetPositie(int x, int y) = 0;
+    // One line at the current position, never wrapped or clipped.
+    virtual void Print(const QString& regel) = 0;
+    // The whole picture stretched into the target rectangle.
+    virtual void Plaatje(const QImage& beeld, QRect doel) = 0;
+    // A thin outline through both corners, not filled.
+    virtual void Rechthoek(QPoint van, QPoint tot, QColor kleur) = 0;
+    // Sends the page off; false when the job failed, the reason in Fout().
+    virtual bool EindeDocument() = 0;
+
+    virtual QString Fout() const { return {}; }
+    // The file the page was written to, for showing it; empty on paper.
+    virtual QString Bestand() const { return {}; }
+};
