@@ -5,6 +5,7 @@
 #include "Nepscherm.h"
 #include "Opnameprinter.h"
 #include "output/Afdrukken.h"
+#include "output/Papier.h"
 #include "output/Toeval.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
@@ -372,6 +373,24 @@ private slots:
         const QPointF antwoord = waar(QStringLiteral("Het"));
         QVERIFY2(bij(antwoord, {10 + 600 / 20.0, 10 + 14700 / 20.0}),
                  qPrintable(QStringLiteral("%1 %2").arg(antwoord.x()).arg(antwoord.y())));
+    }
+
+    void papierPast_data()
+    {
+        QTest::addColumn<QPageLayout>("layout");
+        QTest::addColumn<bool>("past");
+        const QMarginsF smal(10, 10, 10, 10);
+        QTest::newRow("A4") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, smal) << true;
+        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18)) << true;
+        QTest::newRow("A4 liggend") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, smal) << false;
+        QTest::newRow("A5") << QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, smal) << false;
+        QTest::newRow("A4 brede marges") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(72, 72, 72, 72)) << false;
+    }
+    void papierPast()
+    {
+        QFETCH(QPageLayout, layout);
+        QFETCH(bool, past);
+        QCOMPARE(PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440), past);
     }
 
     void pdfNietTeSchrijven()
