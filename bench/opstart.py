@@ -1,0 +1,113 @@
+"""Start-up benchmark: time from process start to the first painted main
+window, and the peak memory at that moment, of the program and of a bare
+Qt window, in the same run under one Xvfb, starts interleaved.
+
+    python3 bench/opstart.py APPDIR KAAL_VENSTER [starts] [PIECES]
+
+PIECES, when given, is run once more under the same X server afterwards to
+show what the program's start-up spends its time on.
+
+Both programs print "getoond <VmHWM>" on their first paint when
+WENDOLO_MELD_GETOOND is set, then end; the time is taken here, from just
+before the start to the moment that line arrives.
+"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def vrij_scherm():
+    eigen = os.environ.get('WENDOLO_BENCH_SCHERM')
+    if eigen:
+        return int(eigen)
+    for n in range(99, 40, -1):
+        if not os.path.exists(f'/tmp/.X{n}-lock') and not os.path.exists(f'/tmp/.X11-unix/X{n}'):
+            return n
+    sys.exit('opstart: no free X display number')
+
+
+def start_x(scherm):
+    xvfb = subprocess.Popen(['Xvfb', f':{scherm}', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env = dict(os.environ, DISPLAY=f':{scherm}', WENDOLO_MELD_GETOOND='1')
+    for weg in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY'):
+        env.pop(weg, None)
+    for _ in range(200):
+        if subprocess.run(['xdpyinfo'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0:
+            return xvfb, env
+        time.sleep(0.05)
+    xvfb.kill()
+    sys.exit('opstart: Xvfb did not start')
+
+
+def eens(exe, env, cwd):
+    """One start: seconds to the first paint and the peak memory in kB."""
+    begin = time.perf_counter()
+    proc = subprocess.Popen([exe], env=env, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    regel = proc.stdout.readline().decode()
+    tijd = time.perf_counter() - begin
+    try:
+        proc.wait(10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    woorden = regel.split()
+    if len(woorden) < 2 or woorden[0] != 'getoond':
+        sys.exit(f'opstart: {exe} did not report its first paint (exit {proc.returncode}, said {regel!r})')
+    return tijd, int(woorden[1])
+
+
+def main():
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    appmap, kaal = sys.argv[1], os.path.abspath(sys.argv[2])
+    keer = int(sys.argv[3]) if len(sys.argv) > 3 else 20
+    delen = sys.argv[4] if len(sys.argv) > 4 else None
+
+    tmp = tempfile.mkdtemp(prefix='wendolo-bench-')
+    map = os.path.join(tmp, 'app')
+    os.makedirs(os.path.join(map, 'puzzels'))
+    for naam in ('wendolo', 'library.lib', 'help.htm'):
+        if os.path.exists(os.path.join(appmap, naam)):
+            shutil.copy2(os.path.join(appmap, naam), map)
+    wendolo = os.path.join(map, 'wendolo')
+
+    xvfb, env = start_x(vrij_scherm())
+    try:
+        # The first starts fill the file cache and write Wendolo.ini.
+        eens(kaal, env, tmp)
+        eens(wendolo, env, tmp)
+        metingen = {'kaal': [], 'wendolo': []}
+        for _ in range(keer):
+            metingen['kaal'].append(eens(kaal, env, tmp))
+            metingen['wendolo'].append(eens(wendolo, env, tmp))
+        if delen:
+            stukken = subprocess.run([delen], env=env, cwd=map, capture_output=True, text=True, timeout=60).stdout
+    finally:
+        xvfb.kill()
+        xvfb.wait()
+        shutil.rmtree(tmp, ignore_errors=True)
+
+    def mediaan(naam, i):
+        return statistics.median(m[i] for m in metingen[naam])
+
+    tk, tw = mediaan('kaal', 0), mediaan('wendolo', 0)
+    gk, gw = mediaan('kaal', 1), mediaan('wendolo', 1)
+    print(f'start-up to first paint, median of {keer} starts each, interleaved:')
+    print(f'  {"":10} {"ms":>8} {"min ms":>8} {"max ms":>8} {"peak kB":>9}')
+    for naam in ('kaal', 'wendolo'):
+        tijden = [m[0] * 1000 for m in metingen[naam]]
+        print(f'  {naam:10} {mediaan(naam, 0) * 1000:8.1f} {min(tijden):8.1f} {max(tijden):8.1f} {mediaan(naam, 1):9.0f}')
+    print(f'  ratio      time {tw / tk:.2f}x   memory {gw / gk:.2f}x   (target <= 1.30x each)')
+    if delen:
+        print('the pieces of the program\'s start-up, timed one by one in a fresh process:')
+        for regel in stukken.splitlines():
+            print('  ' + regel)
+
+
+if __name__ == '__main__':
+    main()
