@@ -44,7 +44,7 @@ void Afdrukken::ZetPrinter(Printermaker maker) { printermaker = std::move(maker)
 
 Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {
-    MaakVenster(this, QSize(320, 220), QStringLiteral(" Afdrukken"));
+    MaakVenster(this, QSize(Pixels(4800), Pixels(3300)), QStringLiteral(" Afdrukken"));
     setFont(Dialoogfont());
     // The panel's top edge lies above the client area, out of sight.
     Frame1 = Kader(this, Twips(60, -30, 4605, 2910));
