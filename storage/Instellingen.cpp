@@ -94,5 +94,7 @@ bool InstellingenSchrijven(const QString& pad)
 {
     const QByteArray bytes = InstellingenBytes(HuidigeInstellingen());
     QSaveFile f(pad);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    // A write that fails only when the buffer is flushed (a full disk) is not
+    // seen by commit(), which would then put an empty file in place.
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
 }
