@@ -23,7 +23,15 @@ using Meldingen::Antwoord;
 
 namespace {
 
-enum class Fout { AlleenLezen, Vol, BijnaVol, GeenPuzzelmap };
+// BmpVast: the old board picture cannot be replaced (chattr +i), so the
+// save fails after the new .pzl is already in place and must put it back.
+enum class Fout { AlleenLezen, Vol, BijnaVol, GeenPuzzelmap, BmpVast };
+
+// chattr +i or -i on a file; false where the file system or machine refuses.
+bool Onveranderlijk(const QString& pad, bool aan)
+{
+    return QProcess::execute(QStringLiteral("chattr"), {aan ? QStringLiteral("+i") : QStringLiteral("-i"), pad}) == 0;
+}
 
 // Every file under map with its bytes, the filler left out.
 QMap<QString, QByteArray> Inhoud(const QString& map)
@@ -79,6 +87,7 @@ private:
     // then the fault made; klaar tells whether that worked (or was skipped).
     void Klaarzetten(Fout fout);
     bool klaar = false;
+    QString vast;  // the file made immutable, undone in cleanup
 
     std::unique_ptr<Schijf> schijf;
     std::unique_ptr<QTemporaryDir> gewoon;
@@ -106,6 +115,9 @@ void TestSchrijffouten::cleanup()
     Meldingen::ZetScript({}, {});
     ZetProgrammamap({});
     scherm.reset();
+    if (!vast.isEmpty())
+        Onveranderlijk(vast, false);
+    vast.clear();
     schijf.reset();
     gewoon.reset();
 }
@@ -113,7 +125,7 @@ void TestSchrijffouten::cleanup()
 void TestSchrijffouten::Klaarzetten(Fout fout)
 {
     klaar = false;
-    if (fout == Fout::GeenPuzzelmap) {
+    if (fout == Fout::GeenPuzzelmap || fout == Fout::BmpVast) {
         gewoon = std::make_unique<QTemporaryDir>();
         map = gewoon->path();
     } else {
@@ -158,6 +170,11 @@ void TestSchrijffouten::Klaarzetten(Fout fout)
     case Fout::GeenPuzzelmap:
         QVERIFY(QDir(puzzels).removeRecursively());
         break;
+    case Fout::BmpVast:
+        if (!Onveranderlijk(QDir(puzzels).filePath(QStringLiteral("OUD.bmp")), true))
+            QSKIP("chattr +i is refused here (needs root on a file system that has it)");
+        vast = QDir(puzzels).filePath(QStringLiteral("OUD.bmp"));
+        break;
     }
     klaar = true;
 }
@@ -174,6 +191,7 @@ void TestSchrijffouten::opslaan_data()
     QTest::newRow("full, new name") << Fout::Vol << QStringLiteral("NIEUW") << schrijven;
     QTest::newRow("room for the .pzl only, over the old one") << Fout::BijnaVol << QStringLiteral("OUD") << schrijven;
     QTest::newRow("room for the .pzl only, new name") << Fout::BijnaVol << QStringLiteral("NIEUW") << schrijven;
+    QTest::newRow("old picture cannot be replaced") << Fout::BmpVast << QStringLiteral("OUD") << schrijven;
     QTest::newRow("no puzzels folder") << Fout::GeenPuzzelmap << QStringLiteral("NIEUW")
                                        << QStringLiteral("De puzzel is niet opgeslagen: de map puzzels ontbreekt.");
 }
