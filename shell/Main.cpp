@@ -189,9 +189,13 @@ void Main::OptieKnop_Click()
         ZetInfo(QStringLiteral("Informatie..."));
         OptieKnop->setToolTip(TipHelpDicht);
     } else {
-        // Loaded anew on every opening, so an edited page shows at once.
-        Browser->setSource(QUrl());
-        Browser->setSource(QUrl::fromLocalFile(Programmamap(HelpPagina)));
+        // Loaded anew on every opening, so an edited page shows at once;
+        // setSource alone keeps the page it has when the address is the same.
+        const QUrl pagina = QUrl::fromLocalFile(Programmamap(HelpPagina));
+        if (Browser->source() == pagina)
+            Browser->reload();
+        else
+            Browser->setSource(pagina);
         Browser->show();
         ZetInfo(QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster."));
         OptieKnop->setToolTip(TipHelpOpen);
