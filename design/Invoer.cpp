@@ -1,10 +1,258 @@
-// Placeholder until the dialog is built.
+// The puzzle-word dialog and its library search.
 #include "design/Invoer.h"
 
+#include "board/Pic.h"
+#include "design/Bibliotheek.h"
+#include "design/Voorbeeld.h"
+#include "model/Algemeen.h"
+#include "assets/Plaatjes.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Tekstveld.h"
 
-Invoer::Invoer(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
+#include <QApplication>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Algemeen;
+
+namespace {
+
+const QColor Grijs(64, 64, 64);
+const QColor VoorbeeldAchtergrond(230, 230, 220);
+const QString Regeleinde = QStringLiteral("\r\n");
+
+QFont Labelfont() { return Lettertype(QStringLiteral("Arial"), 8.25, false); }
+
+void Kleuren(QWidget* w, QColor basis, QColor tekst)
 {
-    MaakVenster(this, QSize(461, 272), QStringLiteral(" Puzzelwoord"));
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, basis);
+    pal.setColor(QPalette::Text, tekst);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+int VakjeOp(int x, int y, int n)
+{
+    if (!(10 < y && y < 21))
+        return 0;
+    for (int i = 1; i <= n; ++i)
+        if (2 + 11 * i < x && x < 13 + 11 * i)
+            return i;
+    return 0;
+}
+
+Invoer::Invoer(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd), r(HuidigeRij)
+{
+    MaakBesturing();
+    TekenVoorbeeld(5);
+    Label3->setText(QStringLiteral("Maak met de scrollbalk de hokjes voor woord ") + QString::number(r) + u' '
+                    + QStringLiteral("klik daarna op één van deze witte hokjes waar de letter ") + L()
+                    + QStringLiteral(" moet komen te staan, ")
+                    + QStringLiteral("klik dan op de knop Zoeken voor juiste puzzelwoorden, ")
+                    + QStringLiteral("selecteer een woord uit de lijst en klik op Ok. "));
+    LetterPositie = 0;
+    hoofd.ZetInfo(QStringLiteral("Selecteer d.m.v. de scrollbalk de lengte van het ") + QString::number(r) + QStringLiteral("e puzzelwoord"));
+}
+
+void Invoer::MaakBesturing()
+{
+    MaakVenster(this, QSize(461, 272), QStringLiteral(" Puzzelwoord ") + QString::number(r));
+    QFrame* kader = Kader(this, QRect(4, -2, 446, 244));
+
+    List1 = new QListWidget(kader);
+    List1->setGeometry(10, 16, 160, 180);
+    List1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
+    List1->setUniformItemSizes(true);
+    Kleuren(List1, QColor(224, 224, 224), Grijs);
+    Label4 = Etiket(kader, QStringLiteral("0 woorden"), QPoint(118, 200), Grijs, Labelfont());
+
+    ZwarteAchtergrond(kader, QRect(10, 206, 60, 26));
+    ZoekKnop = new QPushButton(QStringLiteral("Zoeken"), kader);
+    ZoekKnop->setGeometry(12, 208, 56, 22);
+    ZoekKnop->setToolTip(QStringLiteral(" Automatisch zoeken in de bibliotheek "));
+    ZoekKnop->setAutoDefault(false);
+
+    Voorbeeld_ = new Voorbeeld(kader);
+    Voorbeeld_->move(184, 16);
+
+    ZwarteAchtergrond(kader, QRect(184, 66, 80, 22));
+    Lengte = new QScrollBar(Qt::Horizontal, kader);
+    Lengte->setGeometry(186, 68, 76, 18);
+    Lengte->setRange(MinRijen, MaxWoordLengte);
+    Lengte->setSingleStep(1);
+    Lengte->setPageStep(1);
+    Lengte->setValue(MinRijen);
+    Label2 = Etiket(kader, QStringLiteral("Lengte puzzelwoord is 5 letters"), QPoint(272, 70), Grijs, Labelfont());
+
+    Label3 = Etiket(kader, {}, QPoint(184, 96), QColor(0, 64, 64), Labelfont());
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setGeometry(184, 96, 240, 66);
+
+    Text1 = new QLineEdit(kader);
+    Text1->setGeometry(184, 172, 174, 22);
+    Text1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
+    Kleuren(Text1, QColor(224, 224, 224), Qt::black);
+    MaakBestandsveld(Text1, MaxWoordLengte);
+    Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Grijs, Labelfont());
+
+    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168));
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206));
+
+    connect(Lengte, &QScrollBar::valueChanged, this, &Invoer::Lengte_Change);
+    connect(Voorbeeld_, &Voorbeeld::ingedrukt, this, &Invoer::Voorbeeld_MouseDown);
+    connect(ZoekKnop, &QPushButton::clicked, this, &Invoer::ZoekKnop_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Invoer::List1_Click);
+    connect(OkKnop, &PlaatjesKnop::geklikt, this, &Invoer::OkKnop_Click);
+    connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Invoer::ExitKnop_Click);
+}
+
+QChar Invoer::L() const
+{
+    return r >= 1 && r <= ZoekWoord.size() ? Hoofdletter(ZoekWoord[r - 1]) : QChar(u' ');
+}
+
+void Invoer::TekenVoorbeeld(int n)
+{
+    Tekenvlak& v = Voorbeeld_->Vlak();
+    v.Wis();
+    v.VulVast = true;
+    v.VulKleur = Qt::white;
+    for (int i = 1; i <= n; ++i)
+        v.box(2 + 11 * i, 10, 13 + 11 * i, 21, Qt::black);
+    Voorbeeld_->Ververs();
+}
+
+void Invoer::Lengte_Change()
+{
+    const int n = Lengte->value();
+    Label2->setText(QStringLiteral("Lengte puzzelwoord is %1 letters").arg(n));
+    Label2->adjustSize();
+    TekenVoorbeeld(n);
+    Text1->clear();
+    LetterPositie = 0;
+    hoofd.ZetInfo(QStringLiteral("Klik op één van de witte hokjes voor het bepalen van de positie van de letter ") + L());
+}
+
+void Invoer::Voorbeeld_MouseDown(QPoint plek)
+{
+    const int n = Lengte->value();
+    const int i = VakjeOp(plek.x(), plek.y(), n);
+    if (i == 0)
+        return;
+    if (i > MaxLetterPositie) {
+        Meldingen::MsgBox(QStringLiteral("Positie is te ver naar rechts!"));
+        return;
+    }
+    if (n - i > MaxRechtsVanKolom) {
+        Meldingen::MsgBox(QStringLiteral("Positie is te ver naar links!"));
+        return;
+    }
+    Tekenvlak& v = Voorbeeld_->Vlak();
+    v.VulVast = true;
+    v.VulKleur = VoorbeeldAchtergrond;
+    v.box(5, 22, 240, 35, VoorbeeldAchtergrond);
+    v.text(11 * i + 3, 24, L());
+    Voorbeeld_->Ververs();
+    LetterPositie = i;
+    Voorbeeld_->setToolTip(QStringLiteral(" Vakje %1 ").arg(i));
+    hoofd.ZetInfo(QStringLiteral(" Vakje %1 / klik op de knop Zoeken om de juiste puzzelwoorden te vinden").arg(i));
+    List1->clear();
+    Text1->clear();
+}
+
+void Invoer::ZoekKnop_Click()
+{
+    if (LetterPositie == 0) {
+        Meldingen::MsgBox(QStringLiteral("Eerst de positie bepalen door één") + Regeleinde
+                          + QStringLiteral("van de witte hokjes te selecteren!"));
+        return;
+    }
+    List1->clear();
+    ZoekWoorden(Lengte->value());
+    hoofd.ZetInfo(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
+}
+
+void Invoer::ZoekWoorden(int n)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QStringList woorden = ZoekInBibliotheekBestand(Programmamap(QStringLiteral("library.lib")), n, LetterPositie, L());
+    // Thousands of entries go in at once, with one repaint.
+    List1->setUpdatesEnabled(false);
+    List1->addItems(woorden);
+    List1->setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+    Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
+    Label4->adjustSize();
+}
+
+void Invoer::List1_Click()
+{
+    const QListWidgetItem* item = List1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    Text1->setText(item->text());
+    hoofd.ZetInfo(QStringLiteral("Klik nu op de knop OK om de omschrijving van het puzzelwoord in te vullen"));
+}
+
+void Invoer::OkKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    OkKnop->Animeer();
+    Pauze(0.1);
+
+    const QString woord = Text1->text();
+    const int p = LetterPositie;
+    QString fout;
+    if (p == 0)
+        fout = QStringLiteral("Bepaal de positie van de letter ") + L() + QStringLiteral(" door ") + Regeleinde
+               + QStringLiteral("op één van de witte hokjes te klikken.");
+    else if (woord.isEmpty())
+        fout = QStringLiteral("Eerst het puzzelwoord selecteren!");
+    else if (woord.size() != Lengte->value())
+        fout = QStringLiteral("Lengte woord komt niet overeen met de hokjes!");
+    else if (Hoofdletter(woord[p - 1]) != L())
+        fout = QStringLiteral("De positie van de letter ") + L() + QStringLiteral(" komt niet overeen") + Regeleinde
+               + QStringLiteral("met de ") + QString::number(p) + QStringLiteral("e letter in het woord ") + woord;
+    if (!fout.isEmpty()) {
+        Meldingen::MsgBox(fout);
+        bezig = false;
+        return;
+    }
+
+    const QString omschrijving = Meldingen::InputBox(
+        QStringLiteral("Geef de omschrijving van het woord...") + Regeleinde + Regeleinde + QStringLiteral("  ") + Hoofdletters(woord),
+        QStringLiteral(" Omschrijving"), {}, true);
+    if (omschrijving.isEmpty()) {
+        bezig = false;
+        return;
+    }
+
+    Omschrijving[r] = omschrijving;
+    BeginX[r] = BeginXVoor(p);
+    PuzzelWoord[r] = woord;
+    hoofd.Bord().TekenRij(r);
+    hoofd.ToonRijKnop(r, false);
+    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    accept();
+}
+
+void Invoer::ExitKnop_Click()
+{
+    if (bezig)
+        return;
+    bezig = true;
+    ExitKnop->Animeer();
+    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    reject();
 }

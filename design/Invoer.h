@@ -1,9 +1,18 @@
-// The puzzle-word dialog: fills one row of the puzzle.
+// Invoer: the puzzle-word dialog. Fills row HuidigeRij: the word's length,
+// the box that holds the row's letter, the word (from the library or typed)
+// and its clue; on commit the row is stored and drawn.
 #pragma once
 
 #include <QDialog>
 
 class Hoofdscherm;
+class PlaatjesKnop;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class Voorbeeld;
 
 class Invoer : public QDialog
 {
@@ -11,6 +20,37 @@ class Invoer : public QDialog
 public:
     explicit Invoer(Hoofdscherm& hoofd);
 
+    QListWidget* List1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* ZoekKnop = nullptr;
+    Voorbeeld* Voorbeeld_ = nullptr;
+    QScrollBar* Lengte = nullptr;
+    QLineEdit* Text1 = nullptr;
+    PlaatjesKnop* OkKnop = nullptr;
+    PlaatjesKnop* ExitKnop = nullptr;
+
+    void Lengte_Change();
+    void Voorbeeld_MouseDown(QPoint plek);
+    void ZoekKnop_Click();
+    void List1_Click();
+    void OkKnop_Click();
+    void ExitKnop_Click();
+
+    void TekenVoorbeeld(int n);
+    void ZoekWoorden(int n);
+
 private:
+    void MaakBesturing();
+    // The row's letter: character HuidigeRij of the search word, upper-cased.
+    QChar L() const;
+
     Hoofdscherm& hoofd;
+    int r;
+    bool bezig = false;  // the OK flow waits in its animation and its prompt
 };
+
+// The box of the preview under (x, y) for a word of n letters, 0 for none:
+// strictly inside, so a point on a border line hits no box.
+int VakjeOp(int x, int y, int n);

@@ -1,10 +1,118 @@
-// Placeholder until the dialog is built.
+// The new-puzzle dialog.
 #include "design/Start.h"
 
+#include "board/Pic.h"
+#include "model/Algemeen.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
+#include "shell/Tekstveld.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Algemeen;
+
+namespace {
+const QColor Grijs(64, 64, 64);
+}
+
+QString ZonderBlanco(const QString& s)
+{
+    qsizetype begin = 0, eind = s.size();
+    while (begin < eind && s[begin] == u' ')
+        ++begin;
+    while (eind > begin && s[eind - 1] == u' ')
+        --eind;
+    return s.mid(begin, eind - begin);
+}
 
 Start::Start(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {
     MaakVenster(this, QSize(360, 120), QStringLiteral(" Nieuwe puzzel ontwerpen"));
+    QFrame* kader = Kader(this, QRect(4, -2, 346, 92));
+
+    Text1 = new QLineEdit(kader);
+    Text1->setGeometry(16, 20, 220, 24);
+    Text1->setFont(Lettertype(MsSansSerif, 9.75, true));
+    QPalette pal = Text1->palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    pal.setColor(QPalette::Text, Grijs);
+    Text1->setPalette(pal);
+    MaakBestandsveld(Text1, MaxWoordLengte);
+
+    CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Grijs, Lettertype(QStringLiteral("Arial"), 12, true));
+
+    QLabel* uitleg = Etiket(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
+                            QPoint(16, 50), Grijs, Lettertype(QStringLiteral("Arial"), 8.25, false));
+    uitleg->setWordWrap(true);
+    uitleg->setGeometry(16, 50, 226, 30);
+
+    ZwarteAchtergrond(kader, QRect(272, 20, 60, 52));
+    OkKnop = new QPushButton(QStringLiteral("Ok"), kader);
+    OkKnop->setGeometry(274, 22, 56, 24);
+    CancelKnop = new QPushButton(QStringLiteral("Cancel"), kader);
+    CancelKnop->setGeometry(274, 46, 56, 24);
+    for (QPushButton* k : {OkKnop, CancelKnop}) {
+        k->setAutoDefault(false);
+        k->setDefault(false);
+    }
+
+    connect(Text1, &QLineEdit::textChanged, this, &Start::Text1_Change);
+    connect(OkKnop, &QPushButton::clicked, this, &Start::OkKnop_Click);
+    connect(CancelKnop, &QPushButton::clicked, this, &Start::CancelKnop_Click);
+    Text1->setFocus();
+}
+
+void Start::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        e->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(e);
+    }
+}
+
+void Start::Text1_Change()
+{
+    CountLabel->setText(QString::number(Text1->text().size()));
+    CountLabel->adjustSize();
+}
+
+void Start::OkKnop_Click()
+{
+    const QString w = ZonderBlanco(Text1->text());
+    if (w.size() < MinRijen) {
+        Meldingen::MsgBox(QStringLiteral("Woord minimaal 5 tekens lang!"));
+        Text1->setFocus();
+        return;
+    }
+    for (QChar c : w) {
+        if (c >= u'0' && c <= u'9') {
+            Meldingen::MsgBox(QStringLiteral("Géén cijfers in het woord plaatsen!"));
+            return;
+        }
+    }
+
+    ZoekWoord = w;
+    hoofd.VerbergRijKnoppen();
+    WisRijen();
+    hoofd.Bord().LeegBord();
+    hoofd.Bord().TekenZoekWoord(ZoekWoord);
+    for (int i = 1; i <= AantalRijen(); ++i)
+        hoofd.ToonRijKnop(i, true);
+    accept();
+    hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
+}
+
+void Start::CancelKnop_Click()
+{
+    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    reject();
 }

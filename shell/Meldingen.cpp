@@ -1,8 +1,12 @@
 // Message and input boxes on QMessageBox and QInputDialog, or a script.
 #include "shell/Meldingen.h"
 
+#include "shell/Tekstveld.h"
+#include "storage/Ansi.h"
+
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace Meldingen {
@@ -42,16 +46,21 @@ Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pic
     return Antwoord::Ok;
 }
 
-QString InputBox(const QString& prompt, const QString& titel, const QString& standaard)
+QString InputBox(const QString& prompt, const QString& titel, const QString& standaard, bool bestandstekst)
 {
-    if (vraagScript)
-        return vraagScript({prompt, titel, standaard});
+    if (vraagScript) {
+        const QString antwoord = vraagScript({prompt, titel, standaard});
+        return bestandstekst ? Ansi::Bestandstekst(antwoord) : antwoord;
+    }
 
     QInputDialog dlg(Ouder());
     dlg.setWindowTitle(titel);
     dlg.setLabelText(Schermtekst(prompt));
     dlg.setTextValue(standaard);
     dlg.setInputMode(QInputDialog::TextInput);
+    if (bestandstekst)
+        if (auto* veld = dlg.findChild<QLineEdit*>())
+            MaakBestandsveld(veld, 0);
     if (dlg.exec() != QDialog::Accepted)
         return {};
     return dlg.textValue();

@@ -32,8 +32,10 @@ struct Vraag {
 Antwoord MsgBox(const QString& tekst, Knoppen knoppen = Knoppen::Ok,
                 const QString& titel = Programmanaam, Pictogram pictogram = Pictogram::Geen);
 
-// A modal input box; the empty text when cancelled.
-QString InputBox(const QString& prompt, const QString& titel, const QString& standaard = {});
+// A modal input box; the empty text when cancelled. With bestandstekst the
+// field takes only what the program's files can hold (as it is typed).
+QString InputBox(const QString& prompt, const QString& titel, const QString& standaard = {},
+                 bool bestandstekst = false);
 
 // Replaces the real boxes (tests); empty functions restore them.
 using MeldingScript = std::function<Antwoord(const Melding&)>;

@@ -1,0 +1,22 @@
+// The preview control: blits its surface, reports any mouse button.
+#include "design/Voorbeeld.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+Voorbeeld::Voorbeeld(QWidget* ouder)
+    : QWidget(ouder), vlak(251, 44, QColor(230, 230, 220), VoorbeeldLettertype())
+{
+    vlak.TekstKleur = QColor(64, 64, 64);
+    resize(251, 44);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Voorbeeld::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    p.drawImage(e->rect(), vlak.Beeld, e->rect());
+}
+
+void Voorbeeld::mousePressEvent(QMouseEvent* e) { emit ingedrukt(e->position().toPoint()); }
