@@ -66,7 +66,7 @@ def main():
         sys.exit(__doc__)
     appmap, kaal = sys.argv[1], os.path.abspath(sys.argv[2])
     keer = int(sys.argv[3]) if len(sys.argv) > 3 else 20
-    delen = sys.argv[4] if len(sys.argv) > 4 else None
+    delen = os.path.abspath(sys.argv[4]) if len(sys.argv) > 4 else None
 
     tmp = tempfile.mkdtemp(prefix='wendolo-bench-')
     map = os.path.join(tmp, 'app')
