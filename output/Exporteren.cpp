@@ -23,7 +23,7 @@ const QString Paginabestand = QStringLiteral("wendolo.htm");
 void BordOpslaan(const QImage& beeld, const QString& pad)
 {
     QSaveFile bestand(pad);
-    if (bestand.open(QIODevice::WriteOnly) && beeld.save(&bestand, "BMP"))
+    if (bestand.open(QIODevice::WriteOnly) && beeld.save(&bestand, "BMP") && bestand.flush())
         bestand.commit();
 }
 
@@ -33,7 +33,7 @@ void PaginaSchrijven(const QByteArray& pagina, const QString& pad)
 {
     QFile::remove(pad);
     QSaveFile bestand(pad);
-    if (bestand.open(QIODevice::WriteOnly) && bestand.write(pagina) == pagina.size())
+    if (bestand.open(QIODevice::WriteOnly) && bestand.write(pagina) == pagina.size() && bestand.flush())
         bestand.commit();
 }
 

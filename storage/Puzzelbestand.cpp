@@ -211,10 +211,11 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
         return Schrijffout(pzlNaam);
     if (!bmp.commit()) {
         if (oudePzl) {
+            // Checked to the flush: a failed write must not put an empty file
+            // in place of the whole new one.
             QSaveFile terug(pzlPad);
-            if (terug.open(QIODevice::WriteOnly))
-                terug.write(*oudePzl);
-            terug.commit();
+            if (terug.open(QIODevice::WriteOnly) && terug.write(*oudePzl) == oudePzl->size() && terug.flush())
+                terug.commit();
         } else {
             QFile::remove(pzlPad);
         }
