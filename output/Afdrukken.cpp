@@ -205,13 +205,9 @@ void Afdrukken::Scannen()
 
 void Afdrukken::ExitKnop_Click()
 {
-    if (bezig)
+    if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    bezig = true;
-    ExitKnop->Animeer();
-    Pauze(0.1);
     hoofd.ZetInfo(QStringLiteral("Informatie..."));
-    bezig = false;
     accept();
 }
 

@@ -26,6 +26,17 @@ void PlaatjesKnop::mousePressEvent(QMouseEvent* e)
         emit geklikt();
 }
 
+bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
+{
+    if (bezig)
+        return false;
+    bezig = true;
+    knop->Animeer();
+    Pauze(0.1);
+    bezig = false;
+    return true;
+}
+
 QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats)
 {
     auto* l = new QLabel(ouder);

@@ -27,6 +27,11 @@ private:
     QPoint rust;
 };
 
+// Leaving a dialog by its exit picture: the press animation and a pause of
+// 0.1 s, while further clicks wait on the busy flag. False, and nothing
+// played, when a command of the dialog is running already.
+bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig);
+
 // A black label: drawn behind a control it shows as a border round it.
 QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats);
 

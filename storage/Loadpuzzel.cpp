@@ -140,12 +140,8 @@ void Loadpuzzel::OkKnop_Click()
 
 void Loadpuzzel::ExitKnop_Click()
 {
-    if (bezig)
+    if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    bezig = true;
-    ExitKnop->Animeer();
-    Pauze(0.1);
     hoofd.ZetInfo(QStringLiteral("Informatie..."));
-    bezig = false;
     accept();
 }

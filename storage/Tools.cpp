@@ -173,13 +173,9 @@ void Tools::OkKnop_Click()
 
 void Tools::ExitKnop_Click()
 {
-    if (bezig)
+    if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    bezig = true;
-    ExitKnop->Animeer();
-    Pauze(0.1);
     KopTekst = Text1->text();
     hoofd.ZetInfo(QStringLiteral("Informatie..."));
-    bezig = false;
     accept();
 }
