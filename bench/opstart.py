@@ -19,20 +19,15 @@ import sys
 import tempfile
 import time
 
-
-def vrij_scherm():
-    eigen = os.environ.get('WENDOLO_BENCH_SCHERM')
-    if eigen:
-        return int(eigen)
-    for n in range(99, 40, -1):
-        if not os.path.exists(f'/tmp/.X{n}-lock') and not os.path.exists(f'/tmp/.X11-unix/X{n}'):
-            return n
-    sys.exit('opstart: no free X display number')
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
+from xscherm import GeenScherm, start_xvfb, stop_xvfb  # noqa: E402
 
 
-def start_x(scherm):
-    xvfb = subprocess.Popen(['Xvfb', f':{scherm}', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def start_x():
+    try:
+        xvfb, scherm = start_xvfb()
+    except GeenScherm as e:
+        sys.exit(f'opstart: {e}')
     env = dict(os.environ, DISPLAY=f':{scherm}', WENDOLO_MELD_GETOOND='1')
     for weg in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY'):
         env.pop(weg, None)
@@ -40,8 +35,8 @@ def start_x(scherm):
         if subprocess.run(['xdpyinfo'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0:
             return xvfb, env
         time.sleep(0.05)
-    xvfb.kill()
-    sys.exit('opstart: Xvfb did not start')
+    stop_xvfb(xvfb)
+    sys.exit('opstart: Xvfb did not answer')
 
 
 def eens(exe, env, cwd):
@@ -76,7 +71,7 @@ def main():
             shutil.copy2(os.path.join(appmap, naam), map)
     wendolo = os.path.join(map, 'wendolo')
 
-    xvfb, env = start_x(vrij_scherm())
+    xvfb, env = start_x()
     try:
         # The first starts fill the file cache and write Wendolo.ini.
         eens(kaal, env, tmp)
@@ -88,8 +83,7 @@ def main():
         if delen:
             stukken = subprocess.run([delen], env=env, cwd=map, capture_output=True, text=True, timeout=60).stdout
     finally:
-        xvfb.kill()
-        xvfb.wait()
+        stop_xvfb(xvfb)
         shutil.rmtree(tmp, ignore_errors=True)
 
     def mediaan(naam, i):

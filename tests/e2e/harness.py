@@ -18,6 +18,8 @@ import sys
 import tempfile
 import time
 
+from xscherm import GeenScherm, start_xvfb, stop_xvfb
+
 APP = os.environ.get('WENDOLO_APP') or os.path.join(os.getcwd(), 'app')
 UIT = os.environ.get('WENDOLO_E2E_OUT') or os.path.join(os.getcwd(), 'e2e')
 
@@ -46,13 +48,6 @@ def rijknop(i):
 
 class Fout(AssertionError):
     pass
-
-
-def vrij_scherm():
-    for n in range(40, 99):
-        if not os.path.exists(f'/tmp/.X{n}-lock') and not os.path.exists(f'/tmp/.X11-unix/X{n}'):
-            return n
-    raise Fout('no free X display number')
 
 
 class Beeld:
@@ -101,9 +96,10 @@ class Programma:
 
     # -- life cycle ------------------------------------------------------
     def start_x(self):
-        self.scherm = vrij_scherm()
-        self.xvfb = subprocess.Popen(['Xvfb', f':{self.scherm}', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.xvfb, self.scherm = start_xvfb()
+        except GeenScherm as e:
+            raise Fout(str(e))
         self.env = dict(os.environ, DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
         self.env.pop('QT_QPA_PLATFORM', None)
         self.env.pop('WAYLAND_DISPLAY', None)
@@ -133,8 +129,7 @@ class Programma:
             self.proc.kill()
             self.proc.wait()
         if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+            stop_xvfb(self.xvfb)
             self.xvfb = None
 
     def __enter__(self):
