@@ -17,6 +17,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 from xscherm import GeenScherm, start_xvfb, stop_xvfb
 
@@ -51,7 +52,7 @@ class Fout(AssertionError):
 
 
 class Beeld:
-    """A screenshot as raw RGB, for reading pixels."""
+    """A picture as raw RGB, for reading pixels."""
 
     def __init__(self, pad, breedte, hoogte, data):
         self.pad, self.breedte, self.hoogte, self.data = pad, breedte, hoogte, data
@@ -59,6 +60,22 @@ class Beeld:
     def pixel(self, x, y):
         i = 3 * (y * self.breedte + x)
         return tuple(self.data[i:i + 3])
+
+    def stuk(self, x, y, breedte, hoogte):
+        """The raw RGB rows of a rectangle of the picture."""
+        rijen = []
+        for r in range(y, y + hoogte):
+            i = 3 * (r * self.breedte + x)
+            rijen.append(self.data[i:i + 3 * breedte])
+        return Beeld(self.pad, breedte, hoogte, b''.join(rijen))
+
+
+def lees_beeld(pad):
+    """Any picture file ImageMagick reads, as a Beeld."""
+    maat = subprocess.run(['identify', '-format', '%w %h', pad + '[0]'], capture_output=True, text=True,
+                          check=True).stdout.split()
+    data = subprocess.run(['convert', pad + '[0]', '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
+    return Beeld(pad, int(maat[0]), int(maat[1]), data)
 
 
 class Programma:
@@ -103,12 +120,6 @@ class Programma:
         self.env = dict(os.environ, DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
         self.env.pop('QT_QPA_PLATFORM', None)
         self.env.pop('WAYLAND_DISPLAY', None)
-        for _ in range(100):
-            if subprocess.run(['xdpyinfo'], env=self.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0:
-                return
-            time.sleep(0.05)
-        raise Fout('Xvfb did not start')
 
     def start(self):
         self.proc = subprocess.Popen([os.path.join(self.map, 'wendolo')], env=self.env, cwd=self.tmp,
@@ -136,6 +147,13 @@ class Programma:
         return self
 
     def __exit__(self, soort, *rest):
+        if soort is not None and self.xvfb:
+            # What the screen showed when the journey failed.
+            naam = 'fout-' + os.path.splitext(os.path.basename(sys.argv[0]))[0]
+            try:
+                print(f'screen at the failure: {self.screenshot(naam)}', file=sys.stderr)
+            except (OSError, subprocess.CalledProcessError):
+                pass
         self.stop()
         if soort is None:
             shutil.rmtree(self.tmp, ignore_errors=True)
@@ -208,14 +226,12 @@ class Programma:
         return pad
 
     def beeld(self, naam='beeld'):
-        pad = self.screenshot(naam)
-        data = subprocess.run(['convert', pad, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
-        return Beeld(pad, 1280, 1024, data)
+        return lees_beeld(self.screenshot(naam))
 
-    def bordpixel(self, beeld, win, x, y):
-        """The colour of board pixel (x, y) in a screenshot."""
+    def bord(self, win, beeld):
+        """The board's 503 x 449 drawing area in a screenshot."""
         wx, wy, _, _ = self.geometrie(win)
-        return beeld.pixel(wx + BORD_X + x, wy + BORD_Y + y)
+        return beeld.stuk(wx + BORD_X, wy + BORD_Y, 503, 449)
 
     def geopende(self):
         if not os.path.exists(self.geopend):
@@ -234,6 +250,7 @@ def draai(journey):
     try:
         journey()
     except Exception as e:  # a journey fails on any error, not only asserts
+        traceback.print_exc()
         print(f'FAIL: {type(e).__name__}: {e}')
         sys.exit(1)
     print('PASS')

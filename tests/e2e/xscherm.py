@@ -2,8 +2,10 @@
 
 The server picks its own display number (-displayfd), so numbers left
 behind by servers that died without cleaning up, or taken by other users of
-the machine, never stand in the way. It is ended with SIGTERM so it removes
-its own lock file and socket.
+the machine, never stand in the way; it is ready for clients once it has
+written that number. -noreset keeps it from resetting when its last client
+leaves, which would turn away a program starting at that moment. It is
+ended with SIGTERM so it removes its own lock file and socket.
 """
 import os
 import select
@@ -20,7 +22,7 @@ def start_xvfb(timeout=20):
     lees, schrijf = os.pipe()
     try:
         xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(schrijf), '-screen', '0', '1280x1024x24',
-                                 '-nolisten', 'tcp'], pass_fds=(schrijf,),
+                                 '-nolisten', 'tcp', '-noreset'], pass_fds=(schrijf,),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     finally:
         os.close(schrijf)
