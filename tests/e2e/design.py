@@ -5,7 +5,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import BORD_X, BORD_Y, Programma, draai, rijknop, verwacht
+from harness import Programma, draai, rijknop, verwacht
 
 LIB = b'\r\n'.join([b'zwaan', b'kaas', b'slaap', b'motor', b'lepel', b'brood']) + b'\r\n'
 # Row, letter position, and either the list entry to pick or a typed word.
@@ -43,15 +43,15 @@ def journey():
             p.toets(vraag, 'Return')
             p.weg(rf'^ Puzzelwoord {rij}$')
 
-        beeld = p.beeld('design-bord')
+        bord = p.bord(main, p.beeld('design-bord'))
         for rij, positie, lijst, getypt in RIJEN:
             y = 21 * rij - 6 + 10
-            kolom = p.bordpixel(beeld, main, 240 + 2, y)
+            kolom = bord.pixel(240 + 2, y)
             verwacht(kolom == (220, 220, 240), f'row {rij}: column box is {kolom}')
             links = 262 - 22 * positie
-            eerste = p.bordpixel(beeld, main, links + 2, y) if positie > 1 else p.bordpixel(beeld, main, 262 + 2, y)
+            eerste = bord.pixel(links + 2, y) if positie > 1 else bord.pixel(262 + 2, y)
             verwacht(eerste == (255, 255, 255), f'row {rij}: word box is {eerste}')
-            knop = p.bordpixel(beeld, main, 467 + 10, 21 * rij - 3 + 8)
+            knop = bord.pixel(467 + 10, 21 * rij - 3 + 8)
             verwacht(knop == (230, 230, 220), f'row {rij}: its "?" button is still there ({knop})')
 
         p.commando(main, 'Save')

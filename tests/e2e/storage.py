@@ -8,7 +8,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import BORD_X, BORD_Y, Programma, draai, rijknop, verwacht
+from harness import Programma, draai, lees_beeld, rijknop, verwacht
 
 BANNER = b'"Wendolo trappuzzel - versie 1.0"\r\n'
 RIJEN = (b'"VOGEL"\r\n240,"VINK","Zangvogel"\r\n0,"",""\r\n196,"MEEUW","Zeevogel"\r\n'
@@ -33,17 +33,7 @@ def bord_bitmap(pad):
 
 
 def rgb(pad):
-    return subprocess.run(['convert', pad, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
-
-
-def bord(p, win, beeld):
-    """The board's 503 x 449 pixels as raw RGB from a screenshot."""
-    wx, wy, _, _ = p.geometrie(win)
-    rijen = []
-    for y in range(449):
-        i = 3 * ((wy + BORD_Y + y) * beeld.breedte + wx + BORD_X)
-        rijen.append(beeld.data[i:i + 3 * 503])
-    return b''.join(rijen)
+    return lees_beeld(pad).data
 
 
 def zonder_knoppen(pixels):
@@ -72,7 +62,7 @@ def journey():
         main = p.start()
 
         laad_eerste(p, main, 'vogel')
-        geladen = bord(p, main, p.beeld('storage-geladen'))
+        geladen = p.bord(main, p.beeld('storage-geladen')).data
         verwacht(zonder_knoppen(geladen) == zonder_knoppen(origineel), 'the board is not the saved picture')
         beeld = p.beeld('storage-knoppen')
         wx, wy, _, _ = p.geometrie(main)
@@ -132,7 +122,7 @@ def journey():
         # The next run: the copy comes back exactly as the first load showed it.
         main = p.start()
         laad_eerste(p, main, 'kopie')  # "kopie" sorts before "VOGEL"
-        verwacht(bord(p, main, p.beeld('storage-herladen')) == geladen, 'the reloaded board differs')
+        verwacht(p.bord(main, p.beeld('storage-herladen')).data == geladen, 'the reloaded board differs')
 
 
 if __name__ == '__main__':
