@@ -10,6 +10,7 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "storage/Puzzelbestand.h"
+#include "storage/Puzzelpaar.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +50,10 @@ bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& be
     if (bestandsnaam.isEmpty())
         return false;
     const QDir map(Programmamap(Puzzelmap));
+    // A save of this name that a kill broke off is settled before reading;
+    // if it cannot be, the two files may be from two saves.
+    if (!PaarHerstellen(map.path(), basisnaam))
+        return false;
     const auto beeld = LeesBeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
     if (!beeld)
         return false;
@@ -106,7 +111,9 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
 
 void Loadpuzzel::VulLijst()
 {
-    // A missing folder lists as an empty one: nothing to load, nothing wrong.
+    // Saves a kill broke off are settled first, so the list shows what is
+    // really there. A missing folder lists as an empty one.
+    MapHerstellen(Programmamap(Puzzelmap));
     const QStringList namen = QDir(Programmamap(Puzzelmap))
                                   .entryList({QStringLiteral("*.pzl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     File1->addItems(namen);

@@ -1,12 +1,12 @@
 // Puzzle file records, their checks, and the paired write.
 #include "storage/Puzzelbestand.h"
 
+#include "storage/Puzzelpaar.h"
 #include "storage/Record.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace Algemeen;
@@ -177,20 +177,6 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
 {
     if (!QFileInfo(map).isDir())
         return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QFileInfo(map).fileName());
-    const QDir dir(map);
-    const QString pzlNaam = naam + QStringLiteral(".pzl");
-    const QString bmpNaam = naam + QStringLiteral(".bmp");
-    const QString pzlPad = dir.filePath(pzlNaam);
-    const QString bmpPad = dir.filePath(bmpNaam);
-
-    // The old .pzl is small; kept here, it can be put back if the .bmp fails.
-    std::optional<QByteArray> oudePzl;
-    if (QFileInfo::exists(pzlPad)) {
-        QFile oud(pzlPad);
-        if (!oud.open(QIODevice::ReadOnly))
-            return Schrijffout(pzlNaam);
-        oudePzl = oud.readAll();
-    }
 
     // The record syntax has no escape: a double quote in a text would end
     // it early and the file would load as another puzzle, or not at all.
@@ -200,26 +186,11 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
         return QStringLiteral("De puzzel is niet opgeslagen: een tekst van de puzzel bevat een teken dat een "
                               "puzzelbestand niet kan bewaren, zoals een aanhalingsteken (\").");
 
-    QSaveFile pzl(pzlPad);
-    if (!pzl.open(QIODevice::WriteOnly) || pzl.write(bytes) != bytes.size() || !pzl.flush())
-        return Schrijffout(pzlNaam);
-    QSaveFile bmp(bmpPad);
-    if (!bmp.open(QIODevice::WriteOnly) || !beeld.save(&bmp, "BMP") || !bmp.flush())
-        return Schrijffout(bmpNaam);  // neither is committed: both old files stay
-
-    if (!pzl.commit())
-        return Schrijffout(pzlNaam);
-    if (!bmp.commit()) {
-        if (oudePzl) {
-            // Checked to the flush: a failed write must not put an empty file
-            // in place of the whole new one.
-            QSaveFile terug(pzlPad);
-            if (terug.open(QIODevice::WriteOnly) && terug.write(*oudePzl) == oudePzl->size() && terug.flush())
-                terug.commit();
-        } else {
-            QFile::remove(pzlPad);
-        }
-        return Schrijffout(bmpNaam);
-    }
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !beeld.save(&buffer, "BMP"))
+        return Schrijffout(naam + QStringLiteral(".bmp"));
+    if (const QString bestand = PaarVervangen(map, naam, bytes, bmp); !bestand.isEmpty())
+        return Schrijffout(bestand);
     return {};
 }

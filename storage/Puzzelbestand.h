@@ -50,10 +50,9 @@ std::optional<Puzzel> PuzzelLezenUit(const QString& pad);
 // name, visible in the load list and usable on Windows too.
 QString Naamfout(const QString& naam);
 
-// Writes map/<naam>.pzl from p and map/<naam>.bmp from beeld. Both files are
-// written in full beside their old versions first; only then are they put
-// in place, the .pzl first. If the .bmp cannot be put in place, the .pzl is
-// put back as it was, so the pair on disk is the old one or the new one.
-// A puzzle that would not read back as it is written is not written at all.
+// Writes map/<naam>.pzl from p and map/<naam>.bmp from beeld, as one pair
+// (see Puzzelpaar.h): afterwards, or after a kill, the name holds the old
+// pair or the new one. A puzzle that would not read back as it is written
+// is not written at all.
 // Returns the empty text, or what went wrong (in Dutch, for the user).
 QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p, const QImage& beeld);

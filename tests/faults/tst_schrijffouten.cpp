@@ -25,7 +25,8 @@ namespace {
 
 // BmpVast: the old board picture cannot be replaced (chattr +i), so the
 // save fails after the new .pzl is already in place and must put it back.
-enum class Fout { AlleenLezen, Vol, BijnaVol, GeenPuzzelmap, BmpVast };
+// PzlVast: the old puzzle file cannot be replaced, nor linked to keep it.
+enum class Fout { AlleenLezen, Vol, BijnaVol, GeenPuzzelmap, BmpVast, PzlVast };
 
 // chattr +i or -i on a file; false where the file system or machine refuses.
 bool Onveranderlijk(const QString& pad, bool aan)
@@ -125,7 +126,7 @@ void TestSchrijffouten::cleanup()
 void TestSchrijffouten::Klaarzetten(Fout fout)
 {
     klaar = false;
-    if (fout == Fout::GeenPuzzelmap || fout == Fout::BmpVast) {
+    if (fout == Fout::GeenPuzzelmap || fout == Fout::BmpVast || fout == Fout::PzlVast) {
         gewoon = std::make_unique<QTemporaryDir>();
         map = gewoon->path();
     } else {
@@ -171,9 +172,12 @@ void TestSchrijffouten::Klaarzetten(Fout fout)
         QVERIFY(QDir(puzzels).removeRecursively());
         break;
     case Fout::BmpVast:
-        if (!Onveranderlijk(QDir(puzzels).filePath(QStringLiteral("OUD.bmp")), true))
+    case Fout::PzlVast:
+        vast = QDir(puzzels).filePath(fout == Fout::BmpVast ? QStringLiteral("OUD.bmp") : QStringLiteral("OUD.pzl"));
+        if (!Onveranderlijk(vast, true)) {
+            vast.clear();
             QSKIP("chattr +i is refused here (needs root on a file system that has it)");
-        vast = QDir(puzzels).filePath(QStringLiteral("OUD.bmp"));
+        }
         break;
     }
     klaar = true;
@@ -192,6 +196,7 @@ void TestSchrijffouten::opslaan_data()
     QTest::newRow("room for the .pzl only, over the old one") << Fout::BijnaVol << QStringLiteral("OUD") << schrijven;
     QTest::newRow("room for the .pzl only, new name") << Fout::BijnaVol << QStringLiteral("NIEUW") << schrijven;
     QTest::newRow("old picture cannot be replaced") << Fout::BmpVast << QStringLiteral("OUD") << schrijven;
+    QTest::newRow("old puzzle file cannot be replaced") << Fout::PzlVast << QStringLiteral("OUD") << schrijven;
     QTest::newRow("no puzzels folder") << Fout::GeenPuzzelmap << QStringLiteral("NIEUW")
                                        << QStringLiteral("De puzzel is niet opgeslagen: de map puzzels ontbreekt.");
 }

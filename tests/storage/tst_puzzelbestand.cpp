@@ -1,6 +1,7 @@
 // The puzzle file: exact bytes, the reader against damaged files, safe
 // names and the paired write that never loses the old pair.
 #include "storage/Puzzelbestand.h"
+#include "storage/Puzzelpaar.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,14 @@ QByteArray Lees(const QString& pad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// Every file in a folder, hidden ones too, in plain sort order.
+QStringList Bestanden(const QDir& dir)
+{
+    QStringList namen = dir.entryList(QDir::Files | QDir::Hidden);
+    namen.sort();
+    return namen;
+}
+
 void Schrijf(const QString& pad, const QByteArray& data)
 {
     QFile f(pad);
@@ -61,6 +70,9 @@ private slots:
     void schrijvenPaar();
     void mislukteSchrijfLaatOudePaar_data();
     void mislukteSchrijfLaatOudePaar();
+    void afgebrokenOpslag_data();
+    void afgebrokenOpslag();
+    void herstelRaaktNiets();
 };
 
 void TestPuzzelbestand::bytes_data()
@@ -240,6 +252,90 @@ void TestPuzzelbestand::mislukteSchrijfLaatOudePaar()
         QVERIFY(QFileInfo(dir.filePath(blokkade)).isDir());
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
+}
+
+// A save stopped dead after each of its steps, as a kill would leave it,
+// then settled as the next load does: the name holds one save's pair, and
+// nothing of the journal is left.
+void TestPuzzelbestand::afgebrokenOpslag_data()
+{
+    QTest::addColumn<int>("stappen");
+    QTest::addColumn<bool>("oudPaar");  // a pair of that name exists before
+    QTest::addColumn<bool>("nieuw");    // the new pair is what remains
+    for (int stap = 1; stap <= 7; ++stap) {
+        QTest::addRow("after step %d, over an old pair", stap) << stap << true << (stap >= 4);
+        QTest::addRow("after step %d, a new name", stap) << stap << false << (stap >= 4);
+    }
+}
+
+void TestPuzzelbestand::afgebrokenOpslag()
+{
+    QFETCH(int, stappen);
+    QFETCH(bool, oudPaar);
+    QFETCH(bool, nieuw);
+    QTemporaryDir map;
+    const QDir dir(map.path());
+    if (oudPaar) {
+        Schrijf(dir.filePath(QStringLiteral("X.pzl")), "oude puzzel");
+        Schrijf(dir.filePath(QStringLiteral("X.bmp")), "oud beeld");
+    }
+    Schrijf(dir.filePath(QStringLiteral("ander.pzl")), "andere puzzel");
+
+    ZetPaarOnderbreking(stappen);
+    QCOMPARE(PaarVervangen(map.path(), QStringLiteral("X"), "nieuwe puzzel", "nieuw beeld"), QString());
+    ZetPaarOnderbreking(0);
+    MapHerstellen(map.path());
+
+    const QByteArray pzl = Lees(dir.filePath(QStringLiteral("X.pzl")));
+    const QByteArray bmp = Lees(dir.filePath(QStringLiteral("X.bmp")));
+    if (nieuw) {
+        QCOMPARE(pzl, QByteArray("nieuwe puzzel"));
+        QCOMPARE(bmp, QByteArray("nieuw beeld"));
+    } else {
+        QCOMPARE(pzl, QByteArray(oudPaar ? "oude puzzel" : "<missing>"));
+        QCOMPARE(bmp, QByteArray(oudPaar ? "oud beeld" : "<missing>"));
+    }
+    QStringList verwacht;
+    if (oudPaar || nieuw)
+        verwacht << QStringLiteral("X.bmp") << QStringLiteral("X.pzl");
+    verwacht << QStringLiteral("ander.pzl");
+    QCOMPARE(Bestanden(dir), verwacht);
+
+    // A save broken off while an earlier one of the name was still
+    // unsettled: the earlier journal must not decide for the later files.
+    ZetPaarOnderbreking(5);
+    PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 2", "beeld 2");
+    ZetPaarOnderbreking(2);
+    PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 3", "beeld 3");
+    ZetPaarOnderbreking(0);
+    QVERIFY(PaarHerstellen(map.path(), QStringLiteral("X")));
+    QCOMPARE(Lees(dir.filePath(QStringLiteral("X.pzl"))), QByteArray("puzzel 2"));
+    QCOMPARE(Lees(dir.filePath(QStringLiteral("X.bmp"))), QByteArray("beeld 2"));
+}
+
+// Settling touches only what a broken save leaves; a journal it did not
+// write stops both the load and a save of that name instead of guessing.
+void TestPuzzelbestand::herstelRaaktNiets()
+{
+    QTemporaryDir map;
+    const QDir dir(map.path());
+    const QStringList gewoon{QStringLiteral("Y.bmp"), QStringLiteral("Y.pzl"), QStringLiteral("Y.pzl.txt"),
+                             QStringLiteral("nieuw.pzl"), QStringLiteral("oud.bmp")};  // sorted
+    for (const QString& naam : gewoon)
+        Schrijf(dir.filePath(naam), naam.toLatin1());
+    Schrijf(dir.filePath(QStringLiteral("Z.pzl.nieuw.aBc123")), "restant van QSaveFile");
+    MapHerstellen(map.path());
+    QCOMPARE(Bestanden(dir), gewoon);
+
+    Schrijf(dir.filePath(QStringLiteral("Y.bezig")), "iets anders\r\n");
+    Schrijf(dir.filePath(QStringLiteral("Y.bmp.nieuw")), "nieuw?");
+    QVERIFY(!PaarHerstellen(map.path(), QStringLiteral("Y")));
+    QImage beeld(BordBreedte, BordHoogte, QImage::Format_RGB32);
+    beeld.fill(Qt::red);
+    QVERIFY(!PuzzelSchrijven(map.path(), QStringLiteral("Y"), Voorbeeld(), beeld).isEmpty());
+    QCOMPARE(Lees(dir.filePath(QStringLiteral("Y.pzl"))), QByteArray("Y.pzl"));
+    QCOMPARE(Lees(dir.filePath(QStringLiteral("Y.bmp"))), QByteArray("Y.bmp"));
+    QCOMPARE(Lees(dir.filePath(QStringLiteral("Y.bmp.nieuw"))), QByteArray("nieuw?"));
 }
 
 QTEST_GUILESS_MAIN(TestPuzzelbestand)

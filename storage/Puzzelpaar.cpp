@@ -1,0 +1,210 @@
+// The journaled replacement of a puzzle's .pzl and .bmp, and its recovery.
+#include "storage/Puzzelpaar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QString Pzl = QStringLiteral(".pzl");
+const QString Bmp = QStringLiteral(".bmp");
+const QString Nieuw = QStringLiteral(".nieuw");
+const QString Oud = QStringLiteral(".oud");
+const QString Bezig = QStringLiteral(".bezig");
+
+// What the journal says: finish the save, or undo it (with or without an
+// old .pzl to put back).
+const QByteArray Vooruit = "vooruit\r\n";
+const QByteArray Terug = "terug\r\n";
+const QByteArray TerugLeeg = "terug-leeg\r\n";
+
+int onderbreking = 0;
+
+struct Paden {
+    QString pzl, bmp, pzlNieuw, bmpNieuw, pzlOud, bezig;
+
+    Paden(const QString& map, const QString& naam)
+    {
+        const QDir dir(map);
+        pzl = dir.filePath(naam + Pzl);
+        bmp = dir.filePath(naam + Bmp);
+        pzlNieuw = pzl + Nieuw;
+        bmpNieuw = bmp + Nieuw;
+        pzlOud = pzl + Oud;
+        bezig = dir.filePath(naam + Bezig);
+    }
+};
+
+bool Schrijf(const QString& pad, const QByteArray& inhoud)
+{
+    QSaveFile f(pad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size() && f.commit();
+}
+
+// rename(2) replaces the target in one step, which QFile::rename does not.
+bool Hernoem(const QString& van, const QString& naar)
+{
+    return std::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) == 0;
+}
+
+bool Weg(const QString& pad)
+{
+    return !QFileInfo::exists(pad) || QFile::remove(pad);
+}
+
+// The old .pzl kept under another name: a second link costs nothing, a copy
+// serves where the file system (or an immutable file) refuses links.
+bool Bewaar(const QString& van, const QString& naar)
+{
+    if (::link(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) == 0)
+        return true;
+    return QFile::copy(van, naar);
+}
+
+void RuimOp(const Paden& p)
+{
+    Weg(p.pzlNieuw);
+    Weg(p.bmpNieuw);
+    Weg(p.pzlOud);
+}
+
+bool Onderbroken(int stap)
+{
+    return onderbreking > 0 && stap >= onderbreking;
+}
+
+// Settles a save by what its journal says; safe to run again at any point
+// of a run that was itself broken off.
+bool Afmaken(const Paden& p, const QByteArray& richting)
+{
+    if (richting == Vooruit) {
+        if (QFileInfo::exists(p.pzlNieuw) && !Hernoem(p.pzlNieuw, p.pzl))
+            return false;
+        if (QFileInfo::exists(p.bmpNieuw) && !Hernoem(p.bmpNieuw, p.bmp))
+            return false;
+    } else if (richting == Terug || richting == TerugLeeg) {
+        // The picture was never replaced: only the .pzl goes back, before the
+        // new picture is thrown away, so no order of kills mixes the two.
+        if (richting == Terug && QFileInfo::exists(p.pzlOud) && !Hernoem(p.pzlOud, p.pzl))
+            return false;
+        if (richting == TerugLeeg && !Weg(p.pzl))
+            return false;
+        if (!Weg(p.bmpNieuw) || !Weg(p.pzlNieuw))
+            return false;
+    } else {
+        return false;  // not a journal this program wrote: leave everything alone
+    }
+    Weg(p.pzlOud);
+    return Weg(p.bezig);
+}
+
+} // namespace
+
+void ZetPaarOnderbreking(int stappen)
+{
+    onderbreking = stappen;
+}
+
+bool PaarHerstellen(const QString& map, const QString& naam)
+{
+    const Paden p(map, naam);
+    if (!QFileInfo::exists(p.bezig)) {
+        RuimOp(p);  // broken off before it was decided: the old pair stands
+        return true;
+    }
+    QFile journaal(p.bezig);
+    if (!journaal.open(QIODevice::ReadOnly))
+        return false;
+    return Afmaken(p, journaal.read(64));
+}
+
+void MapHerstellen(const QString& map)
+{
+    const QStringList sporen = QDir(map).entryList(
+        {QStringLiteral("*") + Bezig, QStringLiteral("*") + Pzl + Nieuw, QStringLiteral("*") + Bmp + Nieuw,
+         QStringLiteral("*") + Pzl + Oud},
+        QDir::Files | QDir::Hidden);
+    QSet<QString> namen;
+    QDir dir(map);
+    // What QSaveFile leaves of a write that was killed: never committed.
+    for (const QString& rest : dir.entryList({QStringLiteral("*") + Bezig + QStringLiteral(".*"),
+                                              QStringLiteral("*") + Nieuw + QStringLiteral(".*")},
+                                             QDir::Files | QDir::Hidden))
+        dir.remove(rest);
+    for (const QString& spoor : sporen) {
+        for (const QString& staart : {Bezig, Pzl + Nieuw, Bmp + Nieuw, Pzl + Oud}) {
+            if (spoor.endsWith(staart)) {
+                namen.insert(spoor.chopped(staart.size()));
+                break;
+            }
+        }
+    }
+    for (const QString& naam : namen)
+        PaarHerstellen(map, naam);
+}
+
+QString PaarVervangen(const QString& map, const QString& naam, const QByteArray& pzl, const QByteArray& bmp)
+{
+    const Paden p(map, naam);
+    const QString pzlNaam = naam + Pzl;
+    const QString bmpNaam = naam + Bmp;
+    // An earlier save of this name that was broken off is settled first, so
+    // its journal can never be read as this one's.
+    if (!PaarHerstellen(map, naam))
+        return pzlNaam;
+
+    const bool oudePzl = QFileInfo::exists(p.pzl);
+    if (!Schrijf(p.pzlNieuw, pzl)) {
+        RuimOp(p);
+        return pzlNaam;
+    }
+    if (Onderbroken(1))
+        return {};
+    if (!Schrijf(p.bmpNieuw, bmp)) {
+        RuimOp(p);
+        return bmpNaam;
+    }
+    if (Onderbroken(2))
+        return {};
+    if (oudePzl && !Bewaar(p.pzl, p.pzlOud)) {
+        RuimOp(p);
+        return pzlNaam;
+    }
+    if (Onderbroken(3))
+        return {};
+    if (!Schrijf(p.bezig, Vooruit)) {
+        Weg(p.bezig);
+        RuimOp(p);
+        return pzlNaam;
+    }
+    if (Onderbroken(4))
+        return {};
+
+    if (!Hernoem(p.pzlNieuw, p.pzl)) {
+        // Still undecided once the journal is gone: undone.
+        Weg(p.bezig);
+        RuimOp(p);
+        return pzlNaam;
+    }
+    if (Onderbroken(5))
+        return {};
+    if (!Hernoem(p.bmpNieuw, p.bmp)) {
+        // The journal turns round first, so a kill from here on undoes too.
+        const QByteArray terug = oudePzl ? Terug : TerugLeeg;
+        Schrijf(p.bezig, terug);
+        Afmaken(p, terug);
+        return bmpNaam;
+    }
+    if (Onderbroken(6))
+        return {};
+    Weg(p.pzlOud);
+    if (Onderbroken(7))
+        return {};
+    Weg(p.bezig);
+    return {};
+}
