@@ -1,8 +1,9 @@
 """Kill during save: the real program loads a 20-row puzzle, saves it over
 an existing, different puzzle of another name, and is killed with SIGKILL
-at a random moment of that save, 50 times. After every kill the .pzl and the
-.bmp of that name must each be the complete old or the complete new file,
-never a mix or a cut-off one. Prints the count and how the kills landed.
+at a random moment of that save, 50 times. Once the next run has opened its
+load list, the .pzl and the .bmp of that name must be the complete old pair
+or the complete new pair, never one of each or a cut-off file, and nothing
+of the save may be left beside them. Prints how the kills landed.
 
     WENDOLO_KILLSAVE_KEER=N overrides the number of trials (default 50).
 """
@@ -14,7 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import Fout, Programma, draai, verwacht
+from harness import Programma, draai, verwacht
 
 KEER = int(os.environ.get('WENDOLO_KILLSAVE_KEER', '50'))
 DOEL = 'DOEL'
@@ -75,13 +76,23 @@ class Proef:
             if naam not in ('A20.pzl', 'A20.bmp', DOEL + '.pzl', DOEL + '.bmp'):
                 os.remove(os.path.join(self.puzzels, naam))
 
-    def tot_de_vraag(self):
-        """Starts the program, loads the 20-row puzzle and asks to save it
-        over DOEL; returns the " File exist" box, whose Yes starts the save."""
+    def paar(self):
+        return lees(self.pzl), lees(self.bmp)
+
+    def rest(self):
+        return sorted(set(os.listdir(self.puzzels)) - {'A20.pzl', 'A20.bmp', DOEL + '.pzl', DOEL + '.bmp'})
+
+    def laadlijst(self):
+        """Starts the program and opens its load list, which settles a save
+        that a kill broke off; returns the main window and the dialog."""
+        main = self.p.start()
+        self.p.commando(main, 'Load')
+        return main, self.p.venster(r'^ Load puzzel$')
+
+    def tot_de_vraag(self, main, dlg):
+        """Loads the 20-row puzzle from the open load list and asks to save
+        it over DOEL; returns the " File exist" box, whose Yes starts the save."""
         p = self.p
-        main = p.start()
-        p.commando(main, 'Load')
-        dlg = p.venster(r'^ Load puzzel$')
         p.klik(dlg, *LIJST_EERSTE)
         p.klik(dlg, *LOAD_OK, rust=0.4)
         verwacht(not p.vensters(r'^ Error$'), 'loading the 20-row puzzle failed')
@@ -115,7 +126,7 @@ def proeven(p):
 
     # One save left to finish gives the complete new files, and how long
     # a save takes from the Yes to the last byte on disk.
-    box = proef.tot_de_vraag()
+    box = proef.tot_de_vraag(*proef.laadlijst())
     voor = (os.stat(proef.pzl).st_mtime_ns, os.stat(proef.bmp).st_mtime_ns)
     begin = time.perf_counter()
     toets = proef.ja(box)
@@ -140,42 +151,49 @@ def proeven(p):
     p.proc.wait()
 
     # The kills land anywhere from just before the Yes is handled to
-    # just after the save has ended.
+    # just after the save has ended. Each trial's outcome is read in the
+    # next run, once its load list is open.
     rng = random.Random(int(os.environ.get('WENDOLO_KILLSAVE_ZAAD', '6')))
-    heel, uitkomsten, vreemd = 0, {}, []
+    uitkomsten, onaf, vreemd = {}, 0, []
+
+    def soort(data, oud_, nieuw_):
+        return 'old' if data == oud_ else 'new' if data == nieuw_ else 'BROKEN'
+
+    venster = proef.laadlijst()
     for proefnummer in range(1, KEER + 1):
         proef.zet_oud(oud)
-        box = proef.tot_de_vraag()
+        box = proef.tot_de_vraag(*venster)
         wacht = rng.uniform(0, 1.5 * duur)
         toets = proef.ja(box)
         time.sleep(wacht)
         p.proc.send_signal(signal.SIGKILL)
         p.proc.wait()
         toets.wait()
-        pzl, bmp = lees(proef.pzl), lees(proef.bmp)
-        soort = ('old' if pzl == oud[0] else 'new' if pzl == nieuw[0] else 'BROKEN',
-                 'old' if bmp == oud[1] else 'new' if bmp == nieuw[1] else 'BROKEN')
-        uitkomsten[soort] = uitkomsten.get(soort, 0) + 1
-        if 'BROKEN' not in soort:
-            heel += 1
-        else:
-            print(f'trial {proefnummer}: killed {wacht * 1000:.1f} ms after Yes: .pzl {soort[0]} '
-                  f'({None if pzl is None else len(pzl)} bytes), .bmp {soort[1]} '
-                  f'({None if bmp is None else len(bmp)} bytes)')
-        rest = sorted(set(os.listdir(proef.puzzels)) - {'A20.pzl', 'A20.bmp', DOEL + '.pzl', DOEL + '.bmp'})
-        if rest:
-            vreemd.append((proefnummer, rest))
+        pzl, bmp = proef.paar()
+        if soort(pzl, oud[0], nieuw[0]) != soort(bmp, oud[1], nieuw[1]) or proef.rest():
+            onaf += 1  # the kill fell inside the save: its files are still in the folder
 
-    print(f'kill during save: {heel} of {KEER} trials left whole files '
+        venster = proef.laadlijst()
+        pzl, bmp = proef.paar()
+        uitkomst = (soort(pzl, oud[0], nieuw[0]), soort(bmp, oud[1], nieuw[1]))
+        uitkomsten[uitkomst] = uitkomsten.get(uitkomst, 0) + 1
+        if uitkomst[0] != uitkomst[1] or 'BROKEN' in uitkomst:
+            print(f'trial {proefnummer}: killed {wacht * 1000:.1f} ms after Yes: .pzl {uitkomst[0]} '
+                  f'({None if pzl is None else len(pzl)} bytes), .bmp {uitkomst[1]} '
+                  f'({None if bmp is None else len(bmp)} bytes)')
+        if proef.rest():
+            vreemd.append((proefnummer, proef.rest()))
+
+    heel = sum(n for (a, b), n in uitkomsten.items() if a == b != 'BROKEN')
+    print(f'kill during save: {heel} of {KEER} trials left one whole pair once the next run listed the puzzles '
           f'(a save takes about {duur * 1000:.1f} ms from the Yes to the last byte)')
-    for (pzl, bmp), n in sorted(uitkomsten.items()):
-        print(f'  .pzl {pzl:6} .bmp {bmp:6} {n:3}')
-    gemengd = sum(n for (pzl, bmp), n in uitkomsten.items() if pzl != bmp and 'BROKEN' not in (pzl, bmp))
-    if gemengd:
-        print(f'  {gemengd} kills fell between the two files: each file whole, the pair from two saves')
-    if vreemd:
-        print(f'  leftover files after {len(vreemd)} kills, e.g. trial {vreemd[0][0]}: {vreemd[0][1]}')
-    verwacht(heel == KEER, f'{KEER - heel} of {KEER} kills left a cut-off or mixed file')
+    for (a, b), n in sorted(uitkomsten.items()):
+        print(f'  .pzl {a:6} .bmp {b:6} {n:3}')
+    print(f'  {onaf} kills broke off a save that the next run settled')
+    for proefnummer, rest in vreemd[:3]:
+        print(f'  left beside the pair after trial {proefnummer}: {rest}')
+    verwacht(heel == KEER, f'{KEER - heel} of {KEER} kills left a cut-off file or a pair from two saves')
+    verwacht(not vreemd, f'{len(vreemd)} kills left files beside the pair')
 
 
 if __name__ == '__main__':
