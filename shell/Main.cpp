@@ -70,9 +70,14 @@ void Main::MaakBord()
     pic = new Pic(kader);
     pic->move(6, 12);
     pic->VervangBeeld(Startbeeld());
-    Browser = new QTextBrowser(kader);
-    Browser->setGeometry(6, 12, 507, 453);
-    Browser->hide();
+}
+
+void Main::MaakBrowser()
+{
+    // Made on the first opening: a browser costs start-up time and memory
+    // that a maker who never opens the help should not pay.
+    Browser = new QTextBrowser(pic->parentWidget());
+    Browser->setGeometry(pic->geometry());
 }
 
 void Main::MaakRijKnoppen()
@@ -184,6 +189,8 @@ void Main::ToolKnop_Click()
 void Main::OptieKnop_Click()
 {
     OptieKnop->Animeer();
+    if (!Browser)
+        MaakBrowser();
     if (Browser->isVisible()) {
         Browser->hide();
         ZetInfo(QStringLiteral("Informatie..."));

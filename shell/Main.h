@@ -54,6 +54,7 @@ public:
 
 private:
     void MaakBord();
+    void MaakBrowser();
     void MaakRijKnoppen();
     void MaakCommandobalk();
     void MaakInformatieregel();

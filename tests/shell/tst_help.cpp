@@ -37,7 +37,7 @@ private:
 
     QString Pagina() const { return map.filePath(QStringLiteral("help.htm")); }
     void Klik() { QTest::mousePress(main->OptieKnop, Qt::LeftButton); }
-    bool Open_() const { return main->Browser->isVisible(); }
+    bool Open_() const { return main->Browser && main->Browser->isVisible(); }
 
 private slots:
     void initTestCase()
