@@ -1,5 +1,6 @@
 // The program's artwork, drawn in code so it stays editable: the eight
-// command icons, the picture buttons of the dialogs and the start image.
+// command icons and the picture buttons of the dialogs (the start image is
+// in Startbeeld.h).
 #pragma once
 
 #include <QColor>
@@ -18,6 +19,3 @@ QColor KnopBlauw();
 QColor KnopRood();
 QColor KnopGroen();
 
-// The 507 x 453 image the board shows until the first puzzle: the title, an
-// example staircase puzzle and the invitation to click "Nieuw" or "Load".
-QImage Startbeeld();

@@ -2,6 +2,7 @@
 // window builds, each timed on its own in a fresh process, so a slow start
 // can be traced to its cause. Needs a display (run under Xvfb).
 #include "assets/Plaatjes.h"
+#include "assets/Startbeeld.h"
 #include "board/Tekenvlak.h"
 #include "shell/Main.h"
 

@@ -2,6 +2,7 @@
 #include "shell/Main.h"
 
 #include "assets/Plaatjes.h"
+#include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "design/Invoer.h"
 #include "design/Start.h"

@@ -2,6 +2,7 @@
 // says, the row buttons, and that Print without a puzzle and a refused exit
 // leave everything as it was.
 #include "assets/Plaatjes.h"
+#include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "model/Algemeen.h"
 #include "shell/Bouwstenen.h"
@@ -11,6 +12,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QResource>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -105,6 +107,10 @@ private slots:
         QCOMPARE(pic.Tekengebied()->size(), QSize(503, 449));
         // The start image's top-left on the board, shown pixel for pixel.
         QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, 503, 449));
+        // The program carries the picture the build drew, and it is the
+        // code's drawing pixel for pixel.
+        QCOMPARE(QResource(QStringLiteral(":/startbeeld.rgb32")).compressionAlgorithm(), QResource::NoCompression);
+        QCOMPARE(Startbeeld(), TekenStartbeeld());
         QCOMPARE(pic.Tekengebied()->grab().toImage().convertToFormat(QImage::Format_RGB32), pic.Beeld());
         QVERIFY(!main->Browser || !main->Browser->isVisible());
 
