@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace {
 
@@ -121,15 +122,35 @@ void Glyph(QPainter& p, Commando c)
 
 } // namespace
 
-QPixmap Icoon(Commando c)
+QByteArray Pixelbytes(const QImage& beeld)
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+    QByteArray bytes;
+    for (int y = 0; y < beeld.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(beeld.constScanLine(y)), beeld.width() * 4);
+    return bytes;
+}
+
+QImage TekenIcoon(Commando c)
+{
+    QImage beeld(IcoonMaat, IcoonMaat, QImage::Format_ARGB32_Premultiplied);
+    beeld.fill(Qt::transparent);
+    QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
     Tegel(p, QRectF(1.5, 1.5, 29, 29), Kleur(c), 6);
     Glyph(p, c);
-    return pm;
+    return beeld;
+}
+
+QPixmap Icoon(Commando c)
+{
+    // The icons the build drew, one under the other in command order.
+    const QResource bron(QStringLiteral(":/iconen.argb32"), QLocale::c());
+    if (bron.isValid() && bron.compressionAlgorithm() == QResource::NoCompression
+        && bron.size() == qint64(IcoonMaat) * IcoonMaat * 4 * AantalCommandos) {
+        const uchar* begin = bron.data() + qsizetype(c) * IcoonMaat * IcoonMaat * 4;
+        return QPixmap::fromImage(QImage(begin, IcoonMaat, IcoonMaat, IcoonMaat * 4, QImage::Format_ARGB32_Premultiplied));
+    }
+    return QPixmap::fromImage(TekenIcoon(c));
 }
 
 QColor KnopBlauw() { return QColor(40, 70, 170); }

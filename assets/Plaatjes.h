@@ -1,8 +1,9 @@
 // The program's artwork, drawn in code so it stays editable: the eight
 // command icons and the picture buttons of the dialogs (the start image is
-// in Startbeeld.h).
+// in Startbeeld.h). The build draws the icons once; the program carries them.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -10,8 +11,17 @@
 
 enum class Commando { Nieuw, Load, Save, Print, Tools, Help, Html, Einde };
 
-// A 32 x 32 command icon.
+constexpr int AantalCommandos = 8;
+constexpr int IcoonMaat = 32;
+
+// A 32 x 32 command icon: the one the build drew, or drawn now where the
+// build carries none; and the drawing itself, which the build stores.
 QPixmap Icoon(Commando c);
+QImage TekenIcoon(Commando c);
+
+// A 32-bit image's pixels, row after row without padding: how the build
+// stores its pictures for the program to read in place.
+QByteArray Pixelbytes(const QImage& beeld);
 
 // A 40 x 30 raised button face in a colour with a word in light grey.
 QPixmap KnopPlaatje(const QString& woord, QColor vlak);

@@ -10,24 +10,18 @@
 #include <QResource>
 
 // Stored as the image's own pixels, uncompressed: decoding a PNG of this
-// size takes longer than drawing it.
+// size takes longer than drawing it. The image reads the resource in place
+// (it lives as long as the program) and copies only when written to; the C
+// locale spares the lookup of the system's.
 const QSize Maat(507, 453);
 
 QImage Startbeeld()
 {
-    const QResource bron(QStringLiteral(":/startbeeld.rgb32"));
+    const QResource bron(QStringLiteral(":/startbeeld.rgb32"), QLocale::c());
     if (bron.isValid() && bron.compressionAlgorithm() == QResource::NoCompression
         && bron.size() == qint64(Maat.width()) * Maat.height() * 4)
-        return QImage(bron.data(), Maat.width(), Maat.height(), Maat.width() * 4, QImage::Format_RGB32).copy();
+        return QImage(bron.data(), Maat.width(), Maat.height(), Maat.width() * 4, QImage::Format_RGB32);
     return TekenStartbeeld();  // a build without the picture
-}
-
-QByteArray StartbeeldBytes(const QImage& beeld)
-{
-    QByteArray bytes;
-    for (int y = 0; y < beeld.height(); ++y)
-        bytes.append(reinterpret_cast<const char*>(beeld.constScanLine(y)), beeld.width() * 4);
-    return bytes;
 }
 
 QImage TekenStartbeeld()

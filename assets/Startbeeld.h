@@ -2,13 +2,11 @@
 // example staircase puzzle and the invitation to click "Nieuw" or "Load".
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 
 // The image as the program shows it: the one the build drew, or, where the
 // build carries none, drawn now.
 QImage Startbeeld();
 
-// The image drawn by the code, and its pixels as the build stores them.
+// The image drawn by the code (what the build stores).
 QImage TekenStartbeeld();
-QByteArray StartbeeldBytes(const QImage& beeld);

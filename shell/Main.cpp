@@ -59,7 +59,6 @@ Main::Main()
 {
     MaakVenster(this, QSize(740, 528), QStringLiteral(" Wendolo"));
     MaakBord();
-    MaakRijKnoppen();
     MaakCommandobalk();
     MaakInformatieregel();
     Opstarten();
@@ -83,6 +82,10 @@ void Main::MaakBrowser()
 
 void Main::MaakRijKnoppen()
 {
+    // Made when a puzzle first needs one: until then all 20 stay hidden, and
+    // 40 widgets the first frame does not show would only delay it.
+    if (Knop[1])
+        return;
     for (int i = 1; i <= MaxRijen; ++i) {
         BK[i] = ZwarteAchtergrond(pic->Tekengebied(), QRect(BackingX, BackingY(i), BackingBreedte, BackingHoogte));
         Knop[i] = new QPushButton(QStringLiteral("?"), pic->Tekengebied());
@@ -141,11 +144,14 @@ template <typename F> void Main::Commando(F&& f)
 
 void Main::ToonRijKnop(int i, bool zichtbaar)
 {
+    if (!zichtbaar && !Knop[i])
+        return;
+    MaakRijKnoppen();
     BK[i]->setVisible(zichtbaar);
     Knop[i]->setVisible(zichtbaar);
 }
 
-bool Main::RijKnopZichtbaar(int i) const { return Knop[i]->isVisibleTo(pic->Tekengebied()); }
+bool Main::RijKnopZichtbaar(int i) const { return Knop[i] && Knop[i]->isVisibleTo(pic->Tekengebied()); }
 
 void Main::ZetInfo(const QString& tekst) { InfoBalk->setText(tekst); }
 

@@ -73,6 +73,7 @@ private slots:
         QCOMPARE(main->Info(), HelpInfo);
         QCOMPARE(main->OptieKnop->toolTip(), Open);
         // The page lies over the board and its row buttons.
+        main->ToonRijKnop(3, true);
         QPushButton* knop = main->Knop[3];
         QWidget* bovenop = main->childAt(knop->mapTo(main.get(), knop->rect().center()));
         QVERIFY(bovenop && (bovenop == main->Browser || main->Browser->isAncestorOf(bovenop)));

@@ -109,8 +109,14 @@ private slots:
         QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, 503, 449));
         // The program carries the picture the build drew, and it is the
         // code's drawing pixel for pixel.
+        QVERIFY(QResource(QStringLiteral(":/startbeeld.rgb32")).isValid());
         QCOMPARE(QResource(QStringLiteral(":/startbeeld.rgb32")).compressionAlgorithm(), QResource::NoCompression);
         QCOMPARE(Startbeeld(), TekenStartbeeld());
+        QVERIFY(QResource(QStringLiteral(":/iconen.argb32")).isValid());
+        QCOMPARE(QResource(QStringLiteral(":/iconen.argb32")).compressionAlgorithm(), QResource::NoCompression);
+        for (int c = 0; c < AantalCommandos; ++c)
+            QCOMPARE(Icoon(Commando(c)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     TekenIcoon(Commando(c)));
         QCOMPARE(pic.Tekengebied()->grab().toImage().convertToFormat(QImage::Format_RGB32), pic.Beeld());
         QVERIFY(!main->Browser || !main->Browser->isVisible());
 
@@ -191,17 +197,18 @@ private slots:
         QFETCH(int, i);
         QFETCH(int, knopY);
         QFETCH(int, bkY);
+        for (int r = 1; r <= MaxRijen; ++r)
+            QVERIFY(!main->RijKnopZichtbaar(r));
+        main->ToonRijKnop(i, true);
+        QVERIFY(main->RijKnopZichtbaar(i) && main->BK[i]->isVisible());
+        for (int r = 1; r <= MaxRijen; ++r)
+            QVERIFY(r == i || (!main->RijKnopZichtbaar(r) && !main->BK[r]->isVisible()));
         QPushButton* knop = main->Knop[i];
         QCOMPARE(knop->parentWidget(), main->Bord().Tekengebied());
         QCOMPARE(knop->geometry(), QRect(467, knopY, 21, 16));
         QCOMPARE(main->BK[i]->geometry(), QRect(465, bkY, 25, 20));
         QCOMPARE(knop->text(), QStringLiteral("?"));
         QCOMPARE(knop->toolTip(), QStringLiteral(" Woord %1 ").arg(i));
-
-        for (int r = 1; r <= MaxRijen; ++r)
-            QVERIFY(!main->RijKnopZichtbaar(r) && !main->BK[r]->isVisible());
-        main->ToonRijKnop(i, true);
-        QVERIFY(main->RijKnopZichtbaar(i) && main->BK[i]->isVisible());
         QCOMPARE(main->Bord().Tekengebied()->childAt(knop->geometry().center()), knop);
 
         // A click chooses the row and opens the puzzle-word dialog.
