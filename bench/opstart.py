@@ -1,6 +1,7 @@
 """Start-up benchmark: time from process start to the first painted main
 window, and the peak memory at that moment, of the program and of a bare
-Qt window, in the same run under one Xvfb, starts interleaved.
+Qt window (with and without one line of text), in the same run under one
+Xvfb, starts interleaved.
 
     python3 bench/opstart.py APPDIR KAAL_VENSTER [starts] [PIECES]
 
@@ -34,10 +35,11 @@ def start_x():
     return xvfb, env
 
 
-def eens(exe, env, cwd):
+def eens(opdracht, env, cwd):
     """One start: seconds to the first paint and the peak memory in kB."""
+    exe = opdracht[0]
     begin = time.perf_counter()
-    proc = subprocess.Popen([exe], env=env, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(opdracht, env=env, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     regel = proc.stdout.readline().decode()
     tijd = time.perf_counter() - begin
     try:
@@ -109,14 +111,20 @@ def start_bus():
     return bus, adres
 
 
+# The yardstick, the yardstick with one line of text (what showing any words
+# costs), and the program.
+PROGRAMMAS = ('kaal', 'kaal+tekst', 'wendolo')
+
+
 def meet(kaal, wendolo, env, tmp, keer):
+    opdrachten = {'kaal': [kaal], 'kaal+tekst': [kaal, 'tekst'], 'wendolo': [wendolo]}
     # The first starts fill the file cache and write Wendolo.ini.
-    eens(kaal, env, tmp)
-    eens(wendolo, env, tmp)
-    metingen = {'kaal': [], 'wendolo': []}
+    for naam in PROGRAMMAS:
+        eens(opdrachten[naam], env, tmp)
+    metingen = {naam: [] for naam in PROGRAMMAS}
     for _ in range(keer):
-        metingen['kaal'].append(eens(kaal, env, tmp))
-        metingen['wendolo'].append(eens(wendolo, env, tmp))
+        for naam in PROGRAMMAS:
+            metingen[naam].append(eens(opdrachten[naam], env, tmp))
     return metingen
 
 
@@ -124,14 +132,16 @@ def toon(titel, metingen, keer):
     def mediaan(naam, i):
         return statistics.median(m[i] for m in metingen[naam])
 
-    tk, tw = mediaan('kaal', 0), mediaan('wendolo', 0)
-    gk, gw = mediaan('kaal', 1), mediaan('wendolo', 1)
     print(f'start-up to first paint, {titel}: median of {keer} starts each, interleaved')
     print(f'  {"":10} {"ms":>8} {"min ms":>8} {"max ms":>8} {"peak kB":>9}')
-    for naam in ('kaal', 'wendolo'):
+    for naam in PROGRAMMAS:
         tijden = [m[0] * 1000 for m in metingen[naam]]
         print(f'  {naam:10} {mediaan(naam, 0) * 1000:8.1f} {min(tijden):8.1f} {max(tijden):8.1f} {mediaan(naam, 1):9.0f}')
-    print(f'  ratio      time {tw / tk:.2f}x   memory {gw / gk:.2f}x   (target <= 1.30x each)')
+    for tegen in ('kaal', 'kaal+tekst'):
+        tijd = mediaan('wendolo', 0) / mediaan(tegen, 0)
+        geheugen = mediaan('wendolo', 1) / mediaan(tegen, 1)
+        doel = '   (target <= 1.30x each)' if tegen == 'kaal' else ''
+        print(f'  wendolo / {tegen:10} time {tijd:.2f}x   memory {geheugen:.2f}x{doel}')
 
 
 if __name__ == '__main__':
