@@ -141,16 +141,25 @@ QImage TekenIcoon(Commando c)
     return beeld;
 }
 
+QImage Meegebracht(const QString& bron, QSize maat, QImage::Format formaat)
+{
+    // Uncompressed: decoding a compressed picture takes longer than drawing
+    // it. The C locale spares the lookup of the system's.
+    const QResource r(bron, QLocale::c());
+    if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression
+        || r.size() != qint64(maat.width()) * maat.height() * 4)
+        return {};
+    return QImage(r.data(), maat.width(), maat.height(), maat.width() * 4, formaat);
+}
+
 QPixmap Icoon(Commando c)
 {
     // The icons the build drew, one under the other in command order.
-    const QResource bron(QStringLiteral(":/iconen.argb32"), QLocale::c());
-    if (bron.isValid() && bron.compressionAlgorithm() == QResource::NoCompression
-        && bron.size() == qint64(IcoonMaat) * IcoonMaat * 4 * AantalCommandos) {
-        const uchar* begin = bron.data() + qsizetype(c) * IcoonMaat * IcoonMaat * 4;
-        return QPixmap::fromImage(QImage(begin, IcoonMaat, IcoonMaat, IcoonMaat * 4, QImage::Format_ARGB32_Premultiplied));
-    }
-    return QPixmap::fromImage(TekenIcoon(c));
+    const QImage iconen = Meegebracht(QStringLiteral(":/iconen.argb32"), QSize(IcoonMaat, IcoonMaat * AantalCommandos),
+                                      QImage::Format_ARGB32_Premultiplied);
+    if (iconen.isNull())
+        return QPixmap::fromImage(TekenIcoon(c));
+    return QPixmap::fromImage(iconen.copy(0, int(c) * IcoonMaat, IcoonMaat, IcoonMaat));
 }
 
 QColor KnopBlauw() { return QColor(40, 70, 170); }

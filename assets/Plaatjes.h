@@ -23,6 +23,11 @@ QImage TekenIcoon(Commando c);
 // stores its pictures for the program to read in place.
 QByteArray Pixelbytes(const QImage& beeld);
 
+// A picture the build stored so, read in place from the program's resources
+// (they live as long as the program; the image copies only when written
+// to); a null image where the build carries none.
+QImage Meegebracht(const QString& bron, QSize maat, QImage::Format formaat);
+
 // A 40 x 30 raised button face in a colour with a word in light grey.
 QPixmap KnopPlaatje(const QString& woord, QColor vlak);
 QColor KnopBlauw();

@@ -3,25 +3,16 @@
 // first milliseconds laying out text in four fonts nothing else uses.
 #include "assets/Startbeeld.h"
 
+#include "assets/Plaatjes.h"
 #include "board/Tekenvlak.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QResource>
-
-// Stored as the image's own pixels, uncompressed: decoding a PNG of this
-// size takes longer than drawing it. The image reads the resource in place
-// (it lives as long as the program) and copies only when written to; the C
-// locale spares the lookup of the system's.
-const QSize Maat(507, 453);
 
 QImage Startbeeld()
 {
-    const QResource bron(QStringLiteral(":/startbeeld.rgb32"), QLocale::c());
-    if (bron.isValid() && bron.compressionAlgorithm() == QResource::NoCompression
-        && bron.size() == qint64(Maat.width()) * Maat.height() * 4)
-        return QImage(bron.data(), Maat.width(), Maat.height(), Maat.width() * 4, QImage::Format_RGB32);
-    return TekenStartbeeld();  // a build without the picture
+    const QImage klaar = Meegebracht(QStringLiteral(":/startbeeld.rgb32"), QSize(507, 453), QImage::Format_RGB32);
+    return klaar.isNull() ? TekenStartbeeld() : klaar;  // drawn in a build without the picture
 }
 
 QImage TekenStartbeeld()

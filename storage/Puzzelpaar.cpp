@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -159,40 +160,30 @@ QString PaarVervangen(const QString& map, const QString& naam, const QByteArray&
         return pzlNaam;
 
     const bool oudePzl = QFileInfo::exists(p.pzl);
-    if (!Schrijf(p.pzlNieuw, pzl)) {
-        RuimOp(p);
-        return pzlNaam;
+    // Until the new .pzl is in place nothing is lost: a step that fails
+    // removes the journal, if written, and the side files, and the old pair
+    // stands. The journal is written fourth; from there a kill is finished.
+    struct Stap {
+        std::function<bool()> doe;
+        const QString& bestand;  // reported when the step fails
+    };
+    const Stap stappen[] = {
+        {[&] { return Schrijf(p.pzlNieuw, pzl); }, pzlNaam},
+        {[&] { return Schrijf(p.bmpNieuw, bmp); }, bmpNaam},
+        {[&] { return !oudePzl || Bewaar(p.pzl, p.pzlOud); }, pzlNaam},
+        {[&] { return Schrijf(p.bezig, Vooruit); }, pzlNaam},
+        {[&] { return Hernoem(p.pzlNieuw, p.pzl); }, pzlNaam},
+    };
+    int gedaan = 0;
+    for (const Stap& stap : stappen) {
+        if (!stap.doe()) {
+            Weg(p.bezig);
+            RuimOp(p);
+            return stap.bestand;
+        }
+        if (Onderbroken(++gedaan))
+            return {};
     }
-    if (Onderbroken(1))
-        return {};
-    if (!Schrijf(p.bmpNieuw, bmp)) {
-        RuimOp(p);
-        return bmpNaam;
-    }
-    if (Onderbroken(2))
-        return {};
-    if (oudePzl && !Bewaar(p.pzl, p.pzlOud)) {
-        RuimOp(p);
-        return pzlNaam;
-    }
-    if (Onderbroken(3))
-        return {};
-    if (!Schrijf(p.bezig, Vooruit)) {
-        Weg(p.bezig);
-        RuimOp(p);
-        return pzlNaam;
-    }
-    if (Onderbroken(4))
-        return {};
-
-    if (!Hernoem(p.pzlNieuw, p.pzl)) {
-        // Still undecided once the journal is gone: undone.
-        Weg(p.bezig);
-        RuimOp(p);
-        return pzlNaam;
-    }
-    if (Onderbroken(5))
-        return {};
     if (!Hernoem(p.bmpNieuw, p.bmp)) {
         // The journal turns round first, so a kill from here on undoes too.
         const QByteArray terug = oudePzl ? Terug : TerugLeeg;
