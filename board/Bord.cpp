@@ -5,7 +5,10 @@
 
 using namespace Algemeen;
 
-Tekenvlak NieuwBord() { return Tekenvlak(BordBreedte, BordHoogte, KleurVeld.Waarde(), BordLettertype()); }
+Tekenvlak NieuwBord(const QImage& begin)
+{
+    return Tekenvlak(BordBreedte, BordHoogte, KleurVeld.Waarde(), BordLettertype(), begin);
+}
 
 void LeegBord(Tekenvlak& bord) { bord.Wis(); }
 

@@ -5,8 +5,9 @@
 
 #include "board/Tekenvlak.h"
 
-// A new board surface: 503 x 449 in KleurVeld with the board font.
-Tekenvlak NieuwBord();
+// A new board surface: 503 x 449 with the board font, in KleurVeld where the
+// picture begin does not cover it.
+Tekenvlak NieuwBord(const QImage& begin = QImage());
 
 void LeegBord(Tekenvlak& bord);
 void TekenZoekWoord(Tekenvlak& bord, const QString& woord);

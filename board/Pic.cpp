@@ -30,7 +30,7 @@ private:
 
 } // namespace
 
-Pic::Pic(QWidget* parent) : QFrame(parent), vlak(NieuwBord())
+Pic::Pic(QWidget* parent, const QImage& begin) : QFrame(parent), vlak(NieuwBord(begin))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);

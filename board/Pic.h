@@ -11,7 +11,8 @@ class Pic : public QFrame
 {
     Q_OBJECT
 public:
-    explicit Pic(QWidget* parent = nullptr);
+    // The board starts as the picture begin, or blank in the field colour.
+    explicit Pic(QWidget* parent = nullptr, const QImage& begin = QImage());
 
     // The drawing area, parent of everything that lies on the board.
     QWidget* Tekengebied() const { return gebied; }

@@ -27,7 +27,8 @@ struct Tekenvlak {
     QColor TekstKleur = Qt::black;
     QFont Font;
 
-    Tekenvlak(int breedte, int hoogte, QColor achtergrond, QFont font);
+    // The surface starts as the picture begin, placed as Plaats places it.
+    Tekenvlak(int breedte, int hoogte, QColor achtergrond, QFont font, const QImage& begin = QImage());
 
     // The whole surface in the background colour.
     void Wis();

@@ -67,9 +67,8 @@ Main::Main()
 void Main::MaakBord()
 {
     QFrame* kader = Kader(this, QRect(4, -2, 520, 472));
-    pic = new Pic(kader);
+    pic = new Pic(kader, Startbeeld());
     pic->move(6, 12);
-    pic->VervangBeeld(Startbeeld());
 }
 
 void Main::MaakBrowser()

@@ -258,6 +258,27 @@ private slots:
         QCOMPARE(bord.Beeld.size(), QSize(503, 449));
         QCOMPARE(bord.Beeld.pixelColor(0, 0), QColor(Qt::red));
         QCOMPARE(bord.Beeld.pixelColor(502, 448), QColor(Qt::blue));
+
+        // A covering picture is shared, not copied: drawing on the board or
+        // blanking it must leave the picture alone (the start image is
+        // read-only memory), and the board must outlive the picture.
+        groot.fill(Qt::green);
+        const QImage bewaard = groot.copy();
+        bord.Plaats(groot);
+        bord.box(0, 0, 20, 20, Qt::black);
+        QCOMPARE(groot, bewaard);
+        QCOMPARE(bord.Beeld.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(bord.Beeld.pixelColor(30, 30), QColor(Qt::green));
+        bord.Plaats(groot);
+        bord.Wis();
+        QCOMPARE(groot, bewaard);
+        bord.Plaats(bewaard.copy());
+        QCOMPARE(bord.Beeld, bewaard.copy(0, 0, 503, 449));
+        QImage doorzichtig(503, 449, QImage::Format_ARGB32);
+        doorzichtig.fill(Qt::transparent);
+        bord.Plaats(doorzichtig);
+        QCOMPARE(bord.Beeld.format(), QImage::Format_RGB32);
+        QCOMPARE(bord.Beeld.pixelColor(250, 200), bord.Achtergrond);
     }
 };
 
