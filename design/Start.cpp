@@ -45,10 +45,8 @@ Start::Start(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 
     CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Grijs, Lettertype(QStringLiteral("Arial"), 12, true));
 
-    QLabel* uitleg = Etiket(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
-                            QPoint(16, 50), Grijs, Lettertype(QStringLiteral("Arial"), 8.25, false));
-    uitleg->setWordWrap(true);
-    uitleg->setGeometry(16, 50, 226, 30);
+    Tekstlabel(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
+               QRect(16, 50, 226, 30), Grijs);
 
     ZwarteAchtergrond(kader, QRect(272, 20, 60, 52));
     OkKnop = new QPushButton(QStringLiteral("Ok"), kader);

@@ -1,9 +1,11 @@
 // Picture buttons and the few plain controls every window builds with.
 #include "shell/Bouwstenen.h"
 
+#include "board/Tekenvlak.h"
 #include "shell/Pauze.h"
 
 #include <QFrame>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMouseEvent>
@@ -57,6 +59,18 @@ QLabel* Etiket(QWidget* ouder, const QString& tekst, QPoint plaats, QColor kleur
     l->setPalette(pal);
     l->move(plaats);
     l->adjustSize();
+    return l;
+}
+
+QLabel* Tekstlabel(QWidget* ouder, const QString& tekst, QRect plaats, QColor kleur, bool terugloop)
+{
+    QLabel* l = Etiket(ouder, tekst, plaats.topLeft(), kleur, Lettertype(QStringLiteral("Arial"), 8.25, false));
+    l->setWordWrap(terugloop);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (terugloop)
+        l->resize(plaats.width(), std::max(plaats.height(), l->heightForWidth(plaats.width())));
+    else
+        l->resize(std::max(plaats.width(), l->width()), plaats.height());
     return l;
 }
 

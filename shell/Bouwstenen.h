@@ -38,6 +38,11 @@ QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats);
 // A plain label in a colour, with a transparent background.
 QLabel* Etiket(QWidget* ouder, const QString& tekst, QPoint plaats, QColor kleur, const QFont& font);
 
+// Text in Arial 8.25 pt read from the top of its box. Our fonts run a little
+// wider than the ones the boxes were made for, so a wrapping label grows
+// down until it holds its text and a single line grows to the right.
+QLabel* Tekstlabel(QWidget* ouder, const QString& tekst, QRect plaats, QColor kleur, bool terugloop = true);
+
 // A plain frame without caption, as every window lays its controls on.
 class QFrame;
 QFrame* Kader(QWidget* ouder, QRect plaats);

@@ -45,20 +45,6 @@ void ZetVlak(QLabel* label, QColor kleur)
     label->setPalette(pal);
 }
 
-// A label in its box; one that must stay on one line may grow to the right,
-// since our fonts run a little wider than the ones the boxes were made for.
-QLabel* Tekstlabel(QWidget* ouder, const QString& tekst, QRect plaats, QColor kleur, bool terugloop = true)
-{
-    QLabel* l = Etiket(ouder, tekst, plaats.topLeft(), kleur, Lettertype(QStringLiteral("Arial"), 8.25, false));
-    l->setWordWrap(terugloop);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (terugloop)
-        l->resize(plaats.width(), std::max(plaats.height(), l->heightForWidth(plaats.width())));
-    else
-        l->resize(std::max(plaats.width(), l->width()), plaats.height());
-    return l;
-}
-
 } // namespace
 
 Tools::Tools(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
