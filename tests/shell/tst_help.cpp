@@ -5,39 +5,29 @@
 #include "shell/Main.h"
 #include "shell/Pauze.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
-namespace {
-
-const QString Dicht = QStringLiteral(" Hulp bij dit programma ");
-const QString Open = QStringLiteral(" Helpvenster sluiten ");
-const QString HelpInfo = QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster.");
-
-void Schrijf(const QString& pad, const QByteArray& inhoud)
-{
-    QFile f(pad);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(inhoud);
-}
-
-} // namespace
-
 class TestHelp : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir map;
     std::unique_ptr<Main> main;
 
     QString Pagina() const { return map.filePath(QStringLiteral("help.htm")); }
+    void Schrijf(const char* tekst)
+    {
+        QFile f(Pagina());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("<html><body><p>") + tekst + "</p></body></html>");
+    }
     void Klik() { QTest::mousePress(main->OptieKnop, Qt::LeftButton); }
-    bool Open_() const { return main->Browser && main->Browser->isVisible(); }
+    bool Open() const { return main->Browser && main->Browser->isVisible(); }
+    QString Tekst() const { return main->Browser->toPlainText(); }
 
 private slots:
     void initTestCase()
@@ -58,66 +48,63 @@ private slots:
 
     void heenEnWeer()
     {
-        Schrijf(Pagina(), "<html><body><p>Eerste versie</p></body></html>");
+        const QString helpInfo =
+            QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster.");
+        Schrijf("Eerste versie");
         main->ToonRijKnop(3, true);
         const QImage bord = main->Bord().Beeld();
         const QPoint rust = main->OptieKnop->pos();
-        QCOMPARE(main->OptieKnop->toolTip(), Dicht);
-        QVERIFY(!Open_());
+        QPushButton* knop = main->Knop[3];
+        const QPoint midden = knop->mapTo(main.get(), knop->rect().center());
+        QVERIFY(!Open());
 
         Klik();
-        QVERIFY(Open_());
+        QVERIFY(Open());
         QCOMPARE(main->Browser->geometry(), main->Bord().geometry());
         QCOMPARE(main->Browser->parentWidget(), main->Bord().parentWidget());
-        QVERIFY(main->Browser->toPlainText().contains(QStringLiteral("Eerste versie")));
-        QCOMPARE(main->Info(), HelpInfo);
-        QCOMPARE(main->OptieKnop->toolTip(), Open);
+        QVERIFY(Tekst().contains(QStringLiteral("Eerste versie")));
+        QCOMPARE(main->Info(), helpInfo);
+        QCOMPARE(main->OptieKnop->toolTip(), QStringLiteral(" Helpvenster sluiten "));
         // The page lies over the board and its row buttons.
-        main->ToonRijKnop(3, true);
-        QPushButton* knop = main->Knop[3];
-        QWidget* bovenop = main->childAt(knop->mapTo(main.get(), knop->rect().center()));
+        QWidget* bovenop = main->childAt(midden);
         QVERIFY(bovenop && (bovenop == main->Browser || main->Browser->isAncestorOf(bovenop)));
 
         Klik();
-        QVERIFY(!Open_());
+        QVERIFY(!Open());
         QCOMPARE(main->Info(), QStringLiteral("Informatie..."));
-        QCOMPARE(main->OptieKnop->toolTip(), Dicht);
+        QCOMPARE(main->OptieKnop->toolTip(), QStringLiteral(" Hulp bij dit programma "));
         QCOMPARE(main->OptieKnop->pos(), rust);
         QCOMPARE(main->Bord().Beeld(), bord);
         QVERIFY(main->RijKnopZichtbaar(3));
-        QCOMPARE(main->childAt(knop->mapTo(main.get(), knop->rect().center())), knop);
+        QCOMPARE(main->childAt(midden), knop);
 
         // An edited page shows at the next opening.
-        Schrijf(Pagina(), "<html><body><p>Tweede versie</p></body></html>");
+        Schrijf("Tweede versie");
         Klik();
-        QVERIFY(main->Browser->toPlainText().contains(QStringLiteral("Tweede versie")));
-        QVERIFY(!main->Browser->toPlainText().contains(QStringLiteral("Eerste versie")));
-    }
+        QVERIFY(Tekst().contains(QStringLiteral("Tweede versie")) && !Tekst().contains(QStringLiteral("Eerste")));
+        Klik();
 
-    void zonderPagina()
-    {
+        // Without a page the window still opens and closes.
         QFile::remove(Pagina());
         Klik();
-        QVERIFY(Open_());
-        QCOMPARE(main->Info(), HelpInfo);
+        QVERIFY(Open());
+        QCOMPARE(main->Info(), helpInfo);
         Klik();
-        QVERIFY(!Open_());
+        QVERIFY(!Open());
     }
 
-    // The page supplied with the program, as the browser reads it: accents
-    // through entities and every command explained.
+    // The page supplied with the program: accents through entities and every
+    // command explained.
     void geleverdePagina()
     {
-        const QString bron = qEnvironmentVariable("WENDOLO_TEST_DATA") + QStringLiteral("/../assets/help.htm");
         QFile::remove(Pagina());
-        QVERIFY(QFile::copy(bron, Pagina()));
+        QVERIFY(QFile::copy(qEnvironmentVariable("WENDOLO_TEST_DATA") + "/../assets/help.htm", Pagina()));
         Klik();
-        const QString tekst = main->Browser->toPlainText();
-        QVERIFY(tekst.contains(QStringLiteral("G\u00e9\u00e9n cijfers in het woord plaatsen!")));
-        QVERIFY(tekst.contains(QStringLiteral("ge\u00efnstalleerd")));
+        QVERIFY(Tekst().contains(QStringLiteral("G\u00e9\u00e9n cijfers in het woord plaatsen!")));
+        QVERIFY(Tekst().contains(QStringLiteral("ge\u00efnstalleerd")));
         for (const char* woord : {"Nieuw", "Load", "Save", "Print", "Tools", "Help", "Html", "Einde", "Zoeken",
                                   "Puzzelwoord", "omschrijving", "wendolo.pdf", "puzzel.bmp"})
-            QVERIFY2(tekst.contains(QString::fromLatin1(woord)), woord);
+            QVERIFY2(Tekst().contains(QString::fromLatin1(woord)), woord);
     }
 };
 

@@ -11,8 +11,8 @@ using namespace Algemeen;
 
 namespace {
 
-const QByteArray Standaard = "\"Wendolo trappuzzel - versie 1.0\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n"
-                             "\"Puzzelpagina\"\r\n";
+const QByteArray NaEersteKleur = "220,220,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n";
+const QByteArray Standaard = "\"Wendolo trappuzzel - versie 1.0\"\r\n230,230,220\r\n" + NaEersteKleur;
 
 QByteArray Lees(const QString& pad)
 {
@@ -22,8 +22,6 @@ QByteArray Lees(const QString& pad)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Kleur)
-
 class TestInstellingen : public QObject
 {
     Q_OBJECT
@@ -31,88 +29,68 @@ private slots:
     void init() { BeginWaarden(); }
     void lezen_data();
     void lezen();
-    void nietTeSchrijven();
     void overEenHerstart();
 };
 
 void TestInstellingen::lezen_data()
 {
-    QTest::addColumn<QByteArray>("bestand");  // "<none>": no file at all
-    QTest::addColumn<Kleur>("veld");
-    QTest::addColumn<Kleur>("zoekWoord");
-    QTest::addColumn<QString>("kop");
-    QTest::addColumn<QByteArray>("daarna");   // the file after the read
-    const Kleur v = StandaardKleurVeld, z = StandaardKleurZoekWoord;
-    const QString kop = StandaardKopTekst;
-
-    QTest::newRow("no file") << QByteArray("<none>") << v << z << kop << Standaard;
-    QTest::newRow("empty file") << QByteArray() << v << z << kop << Standaard;
+    QTest::addColumn<QByteArray>("bestand");  // "<none>": no file; "<folder>": a folder in its place
+    QTest::addColumn<QByteArray>("geheugen"); // the settings in memory afterwards, as a file would hold them
+    QTest::addColumn<QByteArray>("daarna");   // the file after the read; empty: as geheugen
+    const auto rij = [](const char* naam, const QByteArray& bestand, const QByteArray& geheugen,
+                        const QByteArray& daarna = {}) { QTest::newRow(naam) << bestand << geheugen << daarna; };
     const QByteArray eigen = "\"Mijn banner\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n";
-    QTest::newRow("complete") << eigen << Kleur{1, 2, 3} << Kleur{4, 5, 6} << QStringLiteral("Kop") << eigen;
-    QTest::newRow("ends after the first colour")
-        << QByteArray("\"Mijn banner\"\r\n1,2,3\r\n") << Kleur{1, 2, 3} << z << kop
-        << QByteArray("\"Mijn banner\"\r\n1,2,3\r\n220,220,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n");
-    QTest::newRow("blue 256: red and green before it stay")
-        << QByteArray("\"B\"\r\n1,2,3\r\n40,50,256\r\n7,8,9\r\n\"Kop\"\r\n") << Kleur{1, 2, 3} << Kleur{40, 50, 240}
-        << kop << QByteArray("\"B\"\r\n1,2,3\r\n40,50,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n");
-    QTest::newRow("red and green clamped")
-        << QByteArray("\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n") << Kleur{255, 0, 3} << Kleur{4, 5, 6}
-        << QStringLiteral("Kop") << QByteArray("\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n");
-    QTest::newRow("cut inside the header")
-        << QByteArray("\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puz") << Kleur{1, 2, 3} << Kleur{4, 5, 6} << kop
-        << QByteArray("\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puzzelpagina\"\r\n");
-    QTest::newRow("not a number") << QByteArray("\"B\"\r\nrood,2,3\r\n") << v << z << kop
-                                  << QByteArray("\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n");
+
+    rij("no file", "<none>", Standaard);
+    rij("empty file", "", Standaard);
+    rij("folder: neither read nor written", "<folder>", Standaard, "<missing>");
+    rij("complete", eigen, eigen);
+    rij("ends after the first colour", "\"Mijn banner\"\r\n1,2,3\r\n", "\"Mijn banner\"\r\n1,2,3\r\n" + NaEersteKleur);
+    rij("blue 256: red and green before it stay", "\"B\"\r\n1,2,3\r\n40,50,256\r\n7,8,9\r\n\"Kop\"\r\n",
+        "\"B\"\r\n1,2,3\r\n40,50,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n");
+    // Clamped values are a good read: the file is not rewritten.
+    rij("red and green clamped", "\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n",
+        "\"B\"\r\n255,0,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n", "\"B\"\r\n999,-4,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n");
+    rij("cut inside the header", "\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puz",
+        "\"B\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Puzzelpagina\"\r\n");
+    rij("not a number", "\"B\"\r\nrood,2,3\r\n", "\"B\"\r\n230,230,220\r\n" + NaEersteKleur);
 }
 
 void TestInstellingen::lezen()
 {
     QFETCH(QByteArray, bestand);
-    QFETCH(Kleur, veld);
-    QFETCH(Kleur, zoekWoord);
-    QFETCH(QString, kop);
+    QFETCH(QByteArray, geheugen);
     QFETCH(QByteArray, daarna);
     QTemporaryDir map;
     const QString pad = map.filePath(QStringLiteral("Wendolo.ini"));
-    if (bestand != "<none>") {
+    if (bestand == "<folder>") {
+        QVERIFY(QDir().mkdir(pad));
+    } else if (bestand != "<none>") {
         QFile f(pad);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bestand);
     }
     InstellingenLezen(pad);
-    QCOMPARE(KleurVeld, veld);
-    QCOMPARE(KleurZoekWoord, zoekWoord);
-    QCOMPARE(KopTekst, kop);
-    QCOMPARE(Lees(pad), daarna);
-}
-
-void TestInstellingen::nietTeSchrijven()
-{
-    QTemporaryDir map;
-    // A folder where the file should be: it can be neither read nor written.
-    const QString pad = map.filePath(QStringLiteral("Wendolo.ini"));
-    QVERIFY(QDir().mkdir(pad));
-    InstellingenLezen(pad);
-    QCOMPARE(HuidigeInstellingen(), (Instellingen{StandaardBannerTekst, StandaardKleurVeld, StandaardKleurZoekWoord,
-                                                  StandaardKleurPuzzelWoord, StandaardKopTekst}));
-    QVERIFY(!InstellingenSchrijven(pad));
-    QVERIFY(!InstellingenSchrijven(map.filePath(QStringLiteral("weg/Wendolo.ini"))));
+    QCOMPARE(InstellingenBytes(HuidigeInstellingen()), geheugen);
+    QCOMPARE(Lees(pad), daarna.isEmpty() ? geheugen : daarna);
+    if (bestand == "<folder>")
+        QVERIFY(!InstellingenSchrijven(pad));
 }
 
 void TestInstellingen::overEenHerstart()
 {
     QTemporaryDir map;
     const QString pad = map.filePath(QStringLiteral("Wendolo.ini"));
-    InstellingenLezen(pad);
-    QCOMPARE(Lees(pad), Standaard);
     KleurPuzzelWoord = {10, 20, 30};
-    KopTekst = QStringLiteral("Café – 1€");
+    KopTekst = QStringLiteral("Café – 1€");  // written in the Windows code page
     QVERIFY(InstellingenSchrijven(pad));
-    QVERIFY(Lees(pad).contains("\"Caf\xE9 \x96 1\x80\"\r\n"));
+    QCOMPARE(Lees(pad), QByteArray("\"Wendolo trappuzzel - versie 1.0\"\r\n230,230,220\r\n220,220,240\r\n10,20,30\r\n"
+                                   "\"Caf\xE9 \x96 1\x80\"\r\n"));
     BeginWaarden();
     InstellingenLezen(pad);
     QCOMPARE(KleurPuzzelWoord, (Kleur{10, 20, 30}));
     QCOMPARE(KopTekst, QStringLiteral("Café – 1€"));
+    QVERIFY(!InstellingenSchrijven(map.filePath(QStringLiteral("weg/Wendolo.ini"))));
 }
 
 QTEST_GUILESS_MAIN(TestInstellingen)
