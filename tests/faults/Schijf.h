@@ -1,80 +1,57 @@
-// Folders whose writes fail for real: a tmpfs mounted over a temporary
-// folder, later made read-only or filled to the last page. Only root can
-// mount; elsewhere Beschikbaar() says why not and the tests skip.
+// A temporary folder whose writes fail for real: with a 2 MB tmpfs mounted
+// over it that can be made read-only or full, or with an immutable file.
+// Mounting and chattr need root; where refused, the tests skip.
 #pragma once
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
 
 class Schijf
 {
 public:
-    // A tmpfs of the given size over a fresh temporary folder.
-    explicit Schijf(const QString& grootte)
-    {
-        if (!basis.isValid()) {
-            reden = QStringLiteral("no temporary folder");
-            return;
-        }
-        QString uitvoer;
-        if (!Mount({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                    QStringLiteral("size=") + grootte, QStringLiteral("tmpfs"), basis.path()},
-                   &uitvoer)) {
-            reden = QStringLiteral("cannot mount a tmpfs here (needs root and mount rights): ") + uitvoer.trimmed();
-            return;
-        }
-        gekoppeld = true;
-    }
-
+    explicit Schijf(bool tmpfs) : tmpfs(tmpfs) {}
     ~Schijf()
     {
+        if (!vast.isEmpty())
+            Voer(QStringLiteral("chattr"), {QStringLiteral("-i"), vast});
         if (gekoppeld)
-            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), basis.path()});
+            Voer(QStringLiteral("umount"), {QStringLiteral("-l"), basis.path()});
     }
 
-    Schijf(const Schijf&) = delete;
-    Schijf& operator=(const Schijf&) = delete;
+    bool Beschikbaar() const { return basis.isValid() && gekoppeld == tmpfs; }
+    QString Pad() const { return basis.path(); }
+    bool AlleenLezen() { return Voer(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), basis.path()}); }
 
-    bool Beschikbaar() const { return gekoppeld; }
-    QString Reden() const { return reden; }
-    QString Pad(const QString& naam = {}) const { return naam.isEmpty() ? basis.path() : QDir(basis.path()).filePath(naam); }
-
-    // Nothing can be written, created, renamed or removed any more.
-    bool AlleenLezen()
+    // Fills the file system to the last page, then frees vrij bytes again.
+    bool Vul(qint64 vrij)
     {
-        return Mount({QStringLiteral("-o"), QStringLiteral("remount,ro"), basis.path()});
-    }
-
-    // Fills the file system with one file until no page is left, then frees
-    // vrij bytes of it again.
-    bool Vul(qint64 vrij = 0)
-    {
-        QFile vulsel(Pad(QStringLiteral("vulsel")));
+        QFile vulsel(QDir(basis.path()).filePath(QStringLiteral("vulsel")));
         if (!vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray blok(4096, 'v');
         while (vulsel.write(blok) == blok.size()) {
         }
         vulsel.close();
-        return vrij == 0 || vulsel.resize(qMax<qint64>(0, vulsel.size() - vrij));
+        return vulsel.resize(qMax<qint64>(0, vulsel.size() - vrij));
+    }
+
+    // The file can then be neither replaced nor linked to.
+    bool Vastzetten(const QString& pad)
+    {
+        const bool gelukt = Voer(QStringLiteral("chattr"), {QStringLiteral("+i"), pad});
+        vast = gelukt ? pad : QString();
+        return gelukt;
     }
 
 private:
-    static bool Mount(const QStringList& argumenten, QString* uitvoer = nullptr)
-    {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStringLiteral("mount"), argumenten);
-        const bool klaar = p.waitForFinished(10000);
-        if (uitvoer)
-            *uitvoer = klaar ? QString::fromLocal8Bit(p.readAll()) : QStringLiteral("mount did not run");
-        return klaar && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    }
+    static bool Voer(const QString& programma, const QStringList& argumenten) { return QProcess::execute(programma, argumenten) == 0; }
 
     QTemporaryDir basis;
-    bool gekoppeld = false;
-    QString reden;
+    const bool tmpfs;
+    const bool gekoppeld = tmpfs && basis.isValid()
+                           && Voer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                             QStringLiteral("size=2m"), QStringLiteral("tmpfs"), basis.path()});
+    QString vast;
 };
