@@ -7,9 +7,9 @@
 #include "output/HtmlPagina.h"
 #include "shell/Hoofdscherm.h"
 #include "shell/Pauze.h"
+#include "storage/Heelbestand.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Algemeen;
 
@@ -22,9 +22,7 @@ const QString Paginabestand = QStringLiteral("wendolo.htm");
 // carries on either way, so the board always gets its letters back.
 void BordOpslaan(const QImage& beeld, const QString& pad)
 {
-    QSaveFile bestand(pad);
-    if (bestand.open(QIODevice::WriteOnly) && beeld.save(&bestand, "BMP") && bestand.flush())
-        bestand.commit();
+    SchrijfHeel(pad, [&](QIODevice& bestand) { return beeld.save(&bestand, "BMP"); });
 }
 
 // The old page goes first, so a page that cannot be written leaves no stale
@@ -32,9 +30,7 @@ void BordOpslaan(const QImage& beeld, const QString& pad)
 void PaginaSchrijven(const QByteArray& pagina, const QString& pad)
 {
     QFile::remove(pad);
-    QSaveFile bestand(pad);
-    if (bestand.open(QIODevice::WriteOnly) && bestand.write(pagina) == pagina.size() && bestand.flush())
-        bestand.commit();
+    SchrijfHeel(pad, pagina);
 }
 
 QStringList Omschrijvingen()

@@ -2,6 +2,7 @@
 #include "output/Papier.h"
 
 #include "output/Pagina.h"
+#include "storage/Heelbestand.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -9,7 +10,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -116,22 +116,17 @@ bool Papier::NaarPrinter(const QPrinterInfo& info)
 bool Papier::NaarPdf()
 {
     const QString kanNiet = QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(pdf);
-    QSaveFile bestandUit(pdf);
-    if (!bestandUit.open(QIODevice::WriteOnly)) {
-        fout = kanNiet;
-        return false;
-    }
-    bool getekend = false;
-    {
+    const bool geschreven = SchrijfHeel(pdf, [this](QIODevice& bestandUit) {
+        // The writer ends the document as it goes, before the file is closed.
         QPdfWriter schrijver(&bestandUit);
         schrijver.setTitle(QStringLiteral("Wendolo"));
         schrijver.setCreator(QStringLiteral("Wendolo"));
         schrijver.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                             QMarginsF(10, 10, 10, 10), QPageLayout::Point));
         // A PDF holds one copy whatever it is told: write them all.
-        getekend = Teken(schrijver, aantal);
-    }
-    if (!getekend || !bestandUit.commit()) {
+        return Teken(schrijver, aantal);
+    });
+    if (!geschreven) {
         fout = kanNiet;
         return false;
     }

@@ -1,10 +1,10 @@
 // Reading, merging and writing the settings file.
 #include "storage/Instellingen.h"
 
+#include "storage/Heelbestand.h"
 #include "storage/Record.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace Algemeen;
@@ -92,9 +92,5 @@ void InstellingenLezen(const QString& pad)
 
 bool InstellingenSchrijven(const QString& pad)
 {
-    const QByteArray bytes = InstellingenBytes(HuidigeInstellingen());
-    QSaveFile f(pad);
-    // A write that fails only when the buffer is flushed (a full disk) is not
-    // seen by commit(), which would then put an empty file in place.
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
+    return SchrijfHeel(pad, InstellingenBytes(HuidigeInstellingen()));
 }

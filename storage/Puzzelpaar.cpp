@@ -1,10 +1,11 @@
 // The journaled replacement of a puzzle's .pzl and .bmp, and its recovery.
 #include "storage/Puzzelpaar.h"
 
+#include "storage/Heelbestand.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <cstdio>
 #include <functional>
@@ -40,12 +41,6 @@ struct Paden {
         bezig = dir.filePath(naam + Bezig);
     }
 };
-
-bool Schrijf(const QString& pad, const QByteArray& inhoud)
-{
-    QSaveFile f(pad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhoud) == inhoud.size() && f.commit();
-}
 
 // rename(2) replaces the target in one step, which QFile::rename does not.
 bool Hernoem(const QString& van, const QString& naar)
@@ -168,10 +163,10 @@ QString PaarVervangen(const QString& map, const QString& naam, const QByteArray&
         const QString& bestand;  // reported when the step fails
     };
     const Stap stappen[] = {
-        {[&] { return Schrijf(p.pzlNieuw, pzl); }, pzlNaam},
-        {[&] { return Schrijf(p.bmpNieuw, bmp); }, bmpNaam},
+        {[&] { return SchrijfHeel(p.pzlNieuw, pzl); }, pzlNaam},
+        {[&] { return SchrijfHeel(p.bmpNieuw, bmp); }, bmpNaam},
         {[&] { return !oudePzl || Bewaar(p.pzl, p.pzlOud); }, pzlNaam},
-        {[&] { return Schrijf(p.bezig, Vooruit); }, pzlNaam},
+        {[&] { return SchrijfHeel(p.bezig, Vooruit); }, pzlNaam},
         {[&] { return Hernoem(p.pzlNieuw, p.pzl); }, pzlNaam},
     };
     int gedaan = 0;
@@ -187,7 +182,7 @@ QString PaarVervangen(const QString& map, const QString& naam, const QByteArray&
     if (!Hernoem(p.bmpNieuw, p.bmp)) {
         // The journal turns round first, so a kill from here on undoes too.
         const QByteArray terug = oudePzl ? Terug : TerugLeeg;
-        Schrijf(p.bezig, terug);
+        SchrijfHeel(p.bezig, terug);
         Afmaken(p, terug);
         return bmpNaam;
     }

@@ -1,7 +1,5 @@
-// Writes that fail for real: the save, the settings write and the export
-// into a read-only folder, a missing puzzels/ folder and a full file system.
-// Each must say so where the program has a message for it, leave the files
-// that were there byte for byte, and leave the model and the board alone.
+// Writes that fail for real must say so where the program has a message for
+// it and leave the files that were there byte for byte, the model and the board.
 #include "Nepscherm.h"
 #include "Schijf.h"
 #include "output/Exporteren.h"
@@ -9,6 +7,7 @@
 #include "shell/Main.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Opslaan.h"
 #include "storage/Puzzelbestand.h"
@@ -19,50 +18,39 @@
 #include <memory>
 
 using namespace Algemeen;
-using Meldingen::Antwoord;
 
 namespace {
 
-// BmpVast: the old board picture cannot be replaced (chattr +i), so the
-// save fails after the new .pzl is already in place and must put it back.
-// PzlVast: the old puzzle file cannot be replaced, nor linked to keep it.
+// BmpVast: the old picture is immutable, so the save fails after the new .pzl
+// is in place and must put the old one back. PzlVast: the old .pzl is.
 enum class Fout { AlleenLezen, Vol, BijnaVol, GeenPuzzelmap, BmpVast, PzlVast };
 
-// chattr +i or -i on a file; false where the file system or machine refuses.
-bool Onveranderlijk(const QString& pad, bool aan)
-{
-    return QProcess::execute(QStringLiteral("chattr"), {aan ? QStringLiteral("+i") : QStringLiteral("-i"), pad}) == 0;
-}
-
-// Every file under map with its bytes, the filler left out.
-QMap<QString, QByteArray> Inhoud(const QString& map)
+// Every file in the program folder with its bytes, the filler left out.
+QMap<QString, QByteArray> Inhoud()
 {
     QMap<QString, QByteArray> uit;
-    QDirIterator it(map, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(Programmamap(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString pad = it.next();
-        if (it.fileName() == QStringLiteral("vulsel"))
-            continue;
-        QFile f(pad);
-        uit[QDir(map).relativeFilePath(pad)] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+        QFile f(it.next());
+        if (it.fileName() != QStringLiteral("vulsel"))
+            uit[QDir(Programmamap()).relativeFilePath(f.fileName())] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
     }
     return uit;
 }
 
 // A puzzle with every row filled, drawn on the board.
-void Ontwerp(Nepscherm& s, const QString& woord)
+void Ontwerp(Pic& bord, const QString& woord)
 {
     WisRijen();
     ZoekWoord = woord;
-    s.Bord().ZetAchtergrond(KleurVeld.Waarde());
-    s.Bord().LeegBord();
-    s.Bord().TekenZoekWoord(ZoekWoord);
-    s.VerbergRijKnoppen();
+    bord.ZetAchtergrond(KleurVeld.Waarde());
+    bord.LeegBord();
+    bord.TekenZoekWoord(ZoekWoord);
     for (int i = 1; i <= AantalRijen(); ++i) {
         PuzzelWoord[i] = QString(woord[i - 1]) + QStringLiteral("ROOS");
         Omschrijving[i] = QStringLiteral("Aanwijzing %1").arg(i);
         BeginX[i] = BeginXVoor(1);
-        s.Bord().TekenRij(i);
+        bord.TekenRij(i);
     }
 }
 
@@ -73,245 +61,167 @@ Q_DECLARE_METATYPE(Fout)
 class TestSchrijffouten : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void opslaan_data();
-    void opslaan();
-    void instellingen_data();
-    void instellingen();
-    void exporteren_data();
-    void exporteren();
-
-private:
-    // The program folder with an earlier puzzle OUD, settings and export,
-    // then the fault made; klaar tells whether that worked (or was skipped).
-    void Klaarzetten(Fout fout);
-    bool klaar = false;
-    QString vast;  // the file made immutable, undone in cleanup
 
     std::unique_ptr<Schijf> schijf;
-    std::unique_ptr<QTemporaryDir> gewoon;
-    QString map;
-    std::unique_ptr<Nepscherm> scherm;
+    QMap<QString, QByteArray> bestanden;  // as they were when the fault was made
+    Nepscherm scherm;
     QList<Meldingen::Melding> meldingen;
     QString naam;  // what the input box answers
-};
 
-void TestSchrijffouten::init()
-{
-    BeginWaarden();
-    ZetPauzeFactor(0);
-    meldingen.clear();
-    Meldingen::ZetScript(
-        [this](const Meldingen::Melding& m) {
-            meldingen << m;
-            return m.knoppen == Meldingen::Knoppen::JaNee ? Antwoord::Ja : Antwoord::Ok;
-        },
-        [this](const Meldingen::Vraag&) { return naam; });
-}
-
-void TestSchrijffouten::cleanup()
-{
-    Meldingen::ZetScript({}, {});
-    ZetProgrammamap({});
-    scherm.reset();
-    if (!vast.isEmpty())
-        Onveranderlijk(vast, false);
-    vast.clear();
-    schijf.reset();
-    gewoon.reset();
-}
-
-void TestSchrijffouten::Klaarzetten(Fout fout)
-{
-    klaar = false;
-    if (fout == Fout::GeenPuzzelmap || fout == Fout::BmpVast || fout == Fout::PzlVast) {
-        gewoon = std::make_unique<QTemporaryDir>();
-        map = gewoon->path();
-    } else {
-        schijf = std::make_unique<Schijf>(QStringLiteral("2m"));
-        if (!schijf->Beschikbaar())
-            QSKIP(qPrintable(schijf->Reden()));
-        map = schijf->Pad();
-    }
-    ZetProgrammamap(map);
-    scherm = std::make_unique<Nepscherm>();
-
-    // What an earlier run left: a puzzle, the settings and an export.
-    const QString puzzels = QDir(map).filePath(QStringLiteral("puzzels"));
-    QVERIFY(QDir(map).mkdir(QStringLiteral("puzzels")));
-    KleurVeld = {10, 20, 30};
-    Ontwerp(*scherm, QStringLiteral("OUDJE"));
-    QCOMPARE(PuzzelSchrijven(puzzels, QStringLiteral("OUD"), HuidigePuzzel(), scherm->Bord().Beeld()), QString());
-    QVERIFY(InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
-    for (const char* bestand : {"wendolo.htm", "puzzel.bmp"}) {
-        QFile f(QDir(map).filePath(QString::fromLatin1(bestand)));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("earlier export") > 0);
-    }
-
-    // The puzzle in memory now: another one, longer, other colours.
-    KleurVeld = {200, 210, 220};
-    KopTekst = QStringLiteral("Nieuwe kop");
-    Ontwerp(*scherm, QStringLiteral("KROKODILLENTRANEN"));
-    scherm->ToonRijKnop(3, true);
-    scherm->ZetInfo(QStringLiteral("voor de fout"));
-
-    switch (fout) {
-    case Fout::AlleenLezen:
-        QVERIFY(schijf->AlleenLezen());
-        break;
-    case Fout::Vol:
-        QVERIFY(schijf->Vul());
-        break;
-    case Fout::BijnaVol:
-        // Room for a puzzle file, not for its board picture.
-        QVERIFY(schijf->Vul(16 * 1024));
-        break;
-    case Fout::GeenPuzzelmap:
-        QVERIFY(QDir(puzzels).removeRecursively());
-        break;
-    case Fout::BmpVast:
-    case Fout::PzlVast:
-        vast = QDir(puzzels).filePath(fout == Fout::BmpVast ? QStringLiteral("OUD.bmp") : QStringLiteral("OUD.pzl"));
-        if (!Onveranderlijk(vast, true)) {
-            vast.clear();
-            QSKIP("chattr +i is refused here (needs root on a file system that has it)");
-        }
-        break;
-    }
-    klaar = true;
-}
-
-void TestSchrijffouten::opslaan_data()
-{
-    QTest::addColumn<Fout>("fout");
-    QTest::addColumn<QString>("naam");
-    QTest::addColumn<QString>("melding");
-    const QString schrijven = QStringLiteral("De puzzel is niet opgeslagen: het bestand ");
-    QTest::newRow("read-only, over the old one") << Fout::AlleenLezen << QStringLiteral("OUD") << schrijven;
-    QTest::newRow("read-only, new name") << Fout::AlleenLezen << QStringLiteral("NIEUW") << schrijven;
-    QTest::newRow("full, over the old one") << Fout::Vol << QStringLiteral("OUD") << schrijven;
-    QTest::newRow("full, new name") << Fout::Vol << QStringLiteral("NIEUW") << schrijven;
-    QTest::newRow("room for the .pzl only, over the old one") << Fout::BijnaVol << QStringLiteral("OUD") << schrijven;
-    QTest::newRow("room for the .pzl only, new name") << Fout::BijnaVol << QStringLiteral("NIEUW") << schrijven;
-    QTest::newRow("old picture cannot be replaced") << Fout::BmpVast << QStringLiteral("OUD") << schrijven;
-    QTest::newRow("old puzzle file cannot be replaced") << Fout::PzlVast << QStringLiteral("OUD") << schrijven;
-    QTest::newRow("no puzzels folder") << Fout::GeenPuzzelmap << QStringLiteral("NIEUW")
-                                       << QStringLiteral("De puzzel is niet opgeslagen: de map puzzels ontbreekt.");
-}
-
-void TestSchrijffouten::opslaan()
-{
-    QFETCH(Fout, fout);
-    QFETCH(QString, melding);
-    Klaarzetten(fout);
-    if (!klaar)
-        return;
-    QFETCH(QString, naam);
-    this->naam = naam;
-    const auto bestanden = Inhoud(map);
-    const Puzzel puzzel = HuidigePuzzel();
-    const QImage beeld = scherm->Bord().Beeld();
-
-    SaveCommando(*scherm);
-
-    // The overwrite question may come first; then exactly one report.
-    QVERIFY(!meldingen.isEmpty());
-    const Meldingen::Melding laatste = meldingen.takeLast();
-    QVERIFY2(laatste.tekst.startsWith(melding), qPrintable(laatste.tekst));
-    QCOMPARE(laatste.knoppen, Meldingen::Knoppen::Ok);
-    for (const auto& m : meldingen)
-        QCOMPARE(m.titel, QStringLiteral(" File exist"));
-    QCOMPARE(Inhoud(map), bestanden);  // old pair whole, no half-written file left
-    QCOMPARE(HuidigePuzzel(), puzzel);
-    QCOMPARE(scherm->Bord().Beeld(), beeld);
-    QVERIFY(scherm->RijKnopZichtbaar(3));
-    QCOMPARE(scherm->Info(), QStringLiteral("voor de fout"));
-}
-
-void TestSchrijffouten::instellingen_data()
-{
-    QTest::addColumn<Fout>("fout");
-    QTest::newRow("read-only") << Fout::AlleenLezen;
-    QTest::newRow("full") << Fout::Vol;
-}
-
-void TestSchrijffouten::instellingen()
-{
-    QFETCH(Fout, fout);
-    Klaarzetten(fout);
-    if (!klaar)
-        return;
-    const auto bestanden = Inhoud(map);
-    const Instellingen inGeheugen = HuidigeInstellingen();
-
-    QVERIFY(!InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
-    QCOMPARE(Inhoud(map), bestanden);
-    QCOMPARE(HuidigeInstellingen(), inGeheugen);
-
-    // The exit command says it could not save them, and still ends.
+private slots:
+    // The program folder with an earlier puzzle OUD, its settings and an
+    // export, a different puzzle in memory, then the fault.
+    void init()
     {
-        Main venster;  // reads the old settings back in; they stay in memory
-        const Instellingen gelezen = HuidigeInstellingen();
+        QFETCH(Fout, fout);
+        BeginWaarden();
+        ZetPauzeFactor(0);
         meldingen.clear();
-        venster.ExitKnop_Click();
-        QCOMPARE(meldingen.size(), 2);
-        QCOMPARE(meldingen[0].titel, QStringLiteral(" Exit"));
-        QVERIFY2(meldingen[1].tekst.startsWith(QStringLiteral("De instellingen konden niet worden opgeslagen in Wendolo.ini.")),
-                 qPrintable(meldingen[1].tekst));
-        QCOMPARE(HuidigeInstellingen(), gelezen);
+        Meldingen::ZetScript(
+            [this](const Meldingen::Melding& m) {
+                meldingen << m;
+                return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Ok;
+            },
+            [this](const Meldingen::Vraag&) { return naam; });
+        schijf = std::make_unique<Schijf>(fout == Fout::AlleenLezen || fout == Fout::Vol || fout == Fout::BijnaVol);
+        if (!schijf->Beschikbaar())
+            QSKIP("cannot mount a tmpfs here (needs root)");
+        ZetProgrammamap(schijf->Pad());
+        const QString puzzels = Programmamap(QStringLiteral("puzzels"));
+        QVERIFY(QDir().mkdir(puzzels));
+        KleurVeld = {10, 20, 30};
+        Ontwerp(scherm.Bord(), QStringLiteral("OUDJE"));
+        QCOMPARE(PuzzelSchrijven(puzzels, QStringLiteral("OUD"), HuidigePuzzel(), scherm.Bord().Beeld()), QString());
+        QVERIFY(InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
+        for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")}) {
+            QFile f(Programmamap(bestand));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("earlier export") > 0);
+        }
+        KleurVeld = {200, 210, 220};
+        KopTekst = QStringLiteral("Nieuwe kop");
+        Ontwerp(scherm.Bord(), QStringLiteral("KROKODILLENTRANEN"));
+        scherm.ToonRijKnop(3, true);
+        scherm.ZetInfo(QStringLiteral("voor de fout"));
+
+        if (fout == Fout::AlleenLezen)
+            QVERIFY(schijf->AlleenLezen());
+        else if (fout == Fout::Vol || fout == Fout::BijnaVol)
+            QVERIFY(schijf->Vul(fout == Fout::Vol ? 0 : 16 * 1024));  // BijnaVol: room for a .pzl, not its picture
+        else if (fout == Fout::GeenPuzzelmap)
+            QVERIFY(QDir(puzzels).removeRecursively());
+        else if (!schijf->Vastzetten(QDir(puzzels).filePath(fout == Fout::BmpVast ? "OUD.bmp" : "OUD.pzl")))
+            QSKIP("chattr +i is refused here (needs root on a file system that has it)");
+        bestanden = Inhoud();
     }
-    QCOMPARE(Inhoud(map), bestanden);
-
-    // A start-up that can neither read nor repair the file keeps what it has.
-    BeginWaarden();
-    InstellingenLezen(Programmamap(QStringLiteral("ontbreekt.ini")));
-    QCOMPARE(HuidigeInstellingen(), (Instellingen{StandaardBannerTekst, StandaardKleurVeld, StandaardKleurZoekWoord,
-                                                  StandaardKleurPuzzelWoord, StandaardKopTekst}));
-    QCOMPARE(Inhoud(map), bestanden);
-}
-
-void TestSchrijffouten::exporteren_data()
-{
-    QTest::addColumn<Fout>("fout");
-    QTest::newRow("read-only") << Fout::AlleenLezen;
-    QTest::newRow("full") << Fout::Vol;
-    QTest::newRow("room for the page, not the bitmap") << Fout::BijnaVol;
-}
-
-void TestSchrijffouten::exporteren()
-{
-    QFETCH(Fout, fout);
-    Klaarzetten(fout);
-    if (!klaar)
-        return;
-    const auto bestanden = Inhoud(map);
-    const Puzzel puzzel = HuidigePuzzel();
-    const QImage beeld = scherm->Bord().Beeld();
-
-    HtmlExporteren(*scherm);
-
-    // The export shows no message; the letters are back and the frame gone.
-    QVERIFY(meldingen.isEmpty());
-    QCOMPARE(scherm->Bord().Beeld(), beeld);
-    QCOMPARE(HuidigePuzzel(), puzzel);
-    // The old page is removed before the new one is written, so that no
-    // stale page is opened; where it could be removed, what remains is no
-    // page or the whole new one (the freed room may hold it), never a
-    // cut-off one. Everything else stays as it was.
-    auto daarna = Inhoud(map);
-    const QString pagina = QStringLiteral("wendolo.htm");
-    if (fout != Fout::AlleenLezen) {
-        QStringList omschrijvingen;
-        for (int i = 1; i <= AantalRijen(); ++i)
-            omschrijvingen << Omschrijving[i];
-        if (daarna.contains(pagina))
-            QCOMPARE(daarna[pagina], HtmlPagina(KopTekst, omschrijvingen));
-        daarna[pagina] = bestanden[pagina];
+    void cleanup()
+    {
+        Meldingen::ZetScript({}, {});
+        schijf.reset();
     }
-    QCOMPARE(daarna, bestanden);
-}
+
+    void opdracht_data()
+    {
+        QTest::addColumn<Fout>("fout");
+        QTest::addColumn<QString>("naam");  // saved under this name; empty: exported
+        QTest::addColumn<QString>("melding");
+        const QString niet = QStringLiteral("De puzzel is niet opgeslagen: het bestand ");
+        QTest::newRow("save read-only, over the old one") << Fout::AlleenLezen << "OUD" << niet;
+        QTest::newRow("save read-only, new name") << Fout::AlleenLezen << "NIEUW" << niet;
+        QTest::newRow("save full, over the old one") << Fout::Vol << "OUD" << niet;
+        QTest::newRow("save full, new name") << Fout::Vol << "NIEUW" << niet;
+        QTest::newRow("save room for the .pzl only, over the old one") << Fout::BijnaVol << "OUD" << niet;
+        QTest::newRow("save room for the .pzl only, new name") << Fout::BijnaVol << "NIEUW" << niet;
+        QTest::newRow("save, old picture cannot be replaced") << Fout::BmpVast << "OUD" << niet;
+        QTest::newRow("save, old puzzle file cannot be replaced") << Fout::PzlVast << "OUD" << niet;
+        QTest::newRow("save, no puzzels folder") << Fout::GeenPuzzelmap << "NIEUW"
+                                                 << "De puzzel is niet opgeslagen: de map puzzels ontbreekt.";
+        QTest::newRow("export read-only") << Fout::AlleenLezen << "" << "";
+        QTest::newRow("export full") << Fout::Vol << "" << "";
+        QTest::newRow("export, room for the page, not the bitmap") << Fout::BijnaVol << "" << "";
+    }
+    void opdracht()
+    {
+        QFETCH(Fout, fout);
+        QFETCH(QString, naam);
+        QFETCH(QString, melding);
+        this->naam = naam;
+        const Puzzel puzzel = HuidigePuzzel();
+        const QImage beeld = scherm.Bord().Beeld();
+
+        if (naam.isEmpty()) {
+            HtmlExporteren(scherm);
+            QVERIFY(meldingen.isEmpty());  // the export is silent
+        } else {
+            SaveCommando(scherm);
+            // Over the old one the overwrite question comes first; then exactly one report.
+            QCOMPARE(meldingen.size(), naam == QStringLiteral("OUD") ? 2 : 1);
+            if (meldingen.size() == 2)
+                QCOMPARE(meldingen[0].titel, QStringLiteral(" File exist"));
+            QVERIFY2(meldingen.last().tekst.startsWith(melding), qPrintable(meldingen.last().tekst));
+            QCOMPARE(meldingen.last().knoppen, Meldingen::Knoppen::Ok);
+        }
+        QCOMPARE(HuidigePuzzel(), puzzel);
+        QCOMPARE(scherm.Bord().Beeld(), beeld);  // the export's letters back, its frame gone
+        QVERIFY(scherm.RijKnopZichtbaar(3));
+        QCOMPARE(scherm.Info(), QStringLiteral("voor de fout"));
+
+        // The export removes the old page first, so that no stale page is
+        // opened: what is left is no page or the whole new one, never a cut-off one.
+        auto daarna = Inhoud();
+        const QString pagina = QStringLiteral("wendolo.htm");
+        if (naam.isEmpty() && fout != Fout::AlleenLezen) {
+            QStringList omschrijvingen;
+            for (int i = 1; i <= AantalRijen(); ++i)
+                omschrijvingen << Omschrijving[i];
+            if (daarna.contains(pagina))
+                QCOMPARE(daarna.take(pagina), HtmlPagina(KopTekst, omschrijvingen));
+            daarna[pagina] = bestanden[pagina];
+        }
+        QCOMPARE(daarna, bestanden);  // for a save: the old pair whole, no half-written file
+    }
+
+    void instellingen_data()
+    {
+        QTest::addColumn<Fout>("fout");
+        QTest::newRow("read-only") << Fout::AlleenLezen;
+        QTest::newRow("full") << Fout::Vol;
+    }
+    void instellingen()
+    {
+        const Instellingen inGeheugen = HuidigeInstellingen();  // not those in the file
+        QVERIFY(!InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
+        QCOMPARE(HuidigeInstellingen(), inGeheugen);
+        {
+            Main venster;
+            meldingen.clear();
+            venster.ExitKnop_Click();  // says it could not save them, and still ends
+            QCOMPARE(meldingen.size(), 2);
+            QCOMPARE(meldingen[0].titel, QStringLiteral(" Exit"));
+            QCOMPARE(meldingen[1].tekst,
+                     QStringLiteral("De instellingen konden niet worden opgeslagen in Wendolo.ini.\r\nHet programma stopt toch."));
+        }
+        // A start-up that can neither read nor repair the file keeps what it has.
+        BeginWaarden();
+        InstellingenLezen(Programmamap(QStringLiteral("ontbreekt.ini")));
+        QCOMPARE(HuidigeInstellingen(), (Instellingen{StandaardBannerTekst, StandaardKleurVeld, StandaardKleurZoekWoord,
+                                                      StandaardKleurPuzzelWoord, StandaardKopTekst}));
+        QCOMPARE(Inhoud(), bestanden);
+    }
+
+    // A write that fails only when its buffer reaches the full disk: commit()
+    // alone would put an empty file in place and call it done.
+    void heelOfNiets_data()
+    {
+        QTest::addColumn<Fout>("fout");
+        QTest::newRow("full") << Fout::Vol;
+    }
+    void heelOfNiets()
+    {
+        QVERIFY(!SchrijfHeel(Programmamap(QStringLiteral("Wendolo.ini")), QByteArray("kort")));
+        QVERIFY(!SchrijfHeel(Programmamap(QStringLiteral("nieuw.txt")), [](QIODevice& f) { return f.write("kort") == 4; }));
+        QCOMPARE(Inhoud(), bestanden);
+    }
+};
 
 QTEST_MAIN(TestSchrijffouten)
 #include "tst_schrijffouten.moc"
