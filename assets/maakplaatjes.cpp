@@ -2,17 +2,16 @@
 // stores their pixels, which the program carries as resources.
 #include "assets/Plaatjes.h"
 #include "assets/Startbeeld.h"
+#include "storage/Heelbestand.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
 
 bool Schrijf(const char* pad, const QByteArray& bytes)
 {
-    QSaveFile uit(QString::fromLocal8Bit(pad));
-    if (uit.open(QIODevice::WriteOnly) && uit.write(bytes) == bytes.size() && uit.commit())
+    if (SchrijfHeel(QString::fromLocal8Bit(pad), bytes))
         return true;
     std::fprintf(stderr, "maakplaatjes: cannot write %s\n", pad);
     return false;

@@ -5,10 +5,10 @@
 #include "shell/Pauze.h"
 
 #include <QFrame>
-#include <algorithm>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMouseEvent>
+#include <QScreen>
+#include <algorithm>
 
 PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& tip)
     : QLabel(ouder), rust(rust)
