@@ -4,7 +4,6 @@
 #include "storage/Heelbestand.h"
 #include "storage/Record.h"
 
-#include <QFile>
 #include <algorithm>
 
 using namespace Algemeen;
@@ -78,13 +77,8 @@ void InstellingenLezen(const QString& pad)
 {
     Instellingen s = HuidigeInstellingen();
     bool gelezen = false;
-    {
-        QFile f(pad);
-        if (f.open(QIODevice::ReadOnly)) {
-            const QByteArray data = f.read(MaxInstellingenBestand);
-            gelezen = f.error() == QFileDevice::NoError && InstellingenUitBytes(data, s);
-        }
-    }
+    if (const auto data = LeesBegin(pad, MaxInstellingenBestand))
+        gelezen = InstellingenUitBytes(*data, s);
     Installeer(s);
     if (!gelezen)
         InstellingenSchrijven(pad);  // a failed repair changes nothing in memory

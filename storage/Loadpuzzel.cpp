@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QListWidget>
 
 using namespace Algemeen;
@@ -24,24 +23,6 @@ namespace {
 
 const QString Puzzelmap = QStringLiteral("puzzels");
 const QColor Grijs(64, 64, 64);
-
-// Far beyond any board picture: a damaged header that asks for more is
-// refused instead of allocated.
-constexpr int MaxBeeldzijde = 4096;
-
-std::optional<QImage> LeesBeeld(const QString& pad)
-{
-    if (!QFileInfo(pad).isFile())
-        return std::nullopt;  // a folder or a pipe of that name: nothing to read, and no wait
-    QImageReader lezer(pad);
-    const QSize maat = lezer.size();
-    if (maat.isValid() && (maat.width() > MaxBeeldzijde || maat.height() > MaxBeeldzijde))
-        return std::nullopt;
-    QImage beeld = lezer.read();
-    if (beeld.isNull())
-        return std::nullopt;
-    return beeld;
-}
 
 } // namespace
 
@@ -54,7 +35,7 @@ bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& be
     // if it cannot be, the two files may be from two saves.
     if (!PaarHerstellen(map.path(), basisnaam))
         return false;
-    const auto beeld = LeesBeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
+    const auto beeld = LeesBordbeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
     if (!beeld)
         return false;
     const auto puzzel = PuzzelLezenUit(map.filePath(bestandsnaam));

@@ -1,11 +1,11 @@
 // Puzzle file records, their checks, and the paired write.
 #include "storage/Puzzelbestand.h"
 
+#include "storage/Heelbestand.h"
 #include "storage/Puzzelpaar.h"
 #include "storage/Record.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -124,13 +124,71 @@ std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data)
 
 std::optional<Puzzel> PuzzelLezenUit(const QString& pad)
 {
-    QFile f(pad);
-    if (!f.open(QIODevice::ReadOnly))
+    const auto data = LeesBegin(pad, MaxPuzzelBestand);
+    return data ? PuzzelUitBytes(*data) : std::nullopt;
+}
+
+namespace {
+
+// Far beyond any board picture: a header that asks for more is refused
+// instead of allocated.
+constexpr qint64 MaxBeeldzijde = 4096;
+constexpr qint64 MaxBeeldBestand = MaxBeeldzijde * MaxBeeldzijde * 4 + 4096;
+
+quint32 Woord32(QByteArrayView d, qsizetype i)
+{
+    return quint32(quint8(d[i])) | quint32(quint8(d[i + 1])) << 8 | quint32(quint8(d[i + 2])) << 16
+           | quint32(quint8(d[i + 3])) << 24;
+}
+quint16 Woord16(QByteArrayView d, qsizetype i) { return quint16(quint8(d[i]) | quint8(d[i + 1]) << 8); }
+
+// Whether the pixel rows the BMP header announces are all in data.
+bool BmpHeel(QByteArrayView d)
+{
+    if (d.size() < 26 || d[0] != 'B' || d[1] != 'M')
+        return false;
+    const qint64 begin = Woord32(d, 10);
+    const quint32 kop = Woord32(d, 14);
+    qint64 breedte = 0, hoogte = 0, bits = 0;
+    if (kop == 12) {  // the old OS/2 header: 16-bit sides
+        breedte = Woord16(d, 18);
+        hoogte = Woord16(d, 20);
+        bits = Woord16(d, 24);
+    } else if (kop >= 40 && d.size() >= 34) {
+        breedte = qint32(Woord32(d, 18));
+        hoogte = qint32(Woord32(d, 22));
+        bits = Woord16(d, 28);
+        const quint32 compressie = Woord32(d, 30);
+        if (compressie != 0 && compressie != 3)  // run-length data has no length to check
+            return false;
+    } else {
+        return false;
+    }
+    hoogte = hoogte < 0 ? -hoogte : hoogte;
+    if (breedte <= 0 || hoogte <= 0 || breedte > MaxBeeldzijde || hoogte > MaxBeeldzijde)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    const qint64 rij = (breedte * bits + 31) / 32 * 4;
+    return begin >= 14 + kop && begin + rij * hoogte <= d.size();
+}
+
+} // namespace
+
+std::optional<QImage> BordbeeldUitBytes(QByteArrayView data)
+{
+    if (!BmpHeel(data))
         return std::nullopt;
-    const QByteArray data = f.read(MaxPuzzelBestand);
-    if (f.error() != QFileDevice::NoError)
+    QImage beeld = QImage::fromData(data, "BMP");
+    if (beeld.isNull())
         return std::nullopt;
-    return PuzzelUitBytes(data);
+    return beeld;
+}
+
+std::optional<QImage> LeesBordbeeld(const QString& pad)
+{
+    const auto data = LeesBegin(pad, MaxBeeldBestand);
+    return data ? BordbeeldUitBytes(*data) : std::nullopt;
 }
 
 QString Naamfout(const QString& naam)

@@ -45,6 +45,13 @@ std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data);
 constexpr qint64 MaxPuzzelBestand = 1 << 20;
 std::optional<Puzzel> PuzzelLezenUit(const QString& pad);
 
+// A board picture from BMP bytes, or nullopt when the bytes are not a whole
+// uncompressed BMP: a file cut short, or a header that promises more pixels
+// than follow, would otherwise load with its missing rows black.
+std::optional<QImage> BordbeeldUitBytes(QByteArrayView data);
+// The same from the file at pad (a regular file only).
+std::optional<QImage> LeesBordbeeld(const QString& pad);
+
 // What is wrong with a name typed for a save, or the empty text when it is
 // safe: the files must land inside the puzzle folder, under exactly that
 // name, visible in the load list and usable on Windows too.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <cstdio>
 #include <functional>
@@ -26,6 +27,14 @@ const QByteArray Terug = "terug\r\n";
 const QByteArray TerugLeeg = "terug-leeg\r\n";
 
 int onderbreking = 0;
+
+// The temporary file QSaveFile writes before it commits: the target's name
+// and six random letters or digits.
+const QRegularExpression& Restant()
+{
+    static const QRegularExpression r(QStringLiteral("^.+\\.(pzl\\.nieuw|bmp\\.nieuw|bezig)\\.[A-Za-z0-9]{6}$"));
+    return r;
+}
 
 struct Paden {
     QString pzl, bmp, pzlNieuw, bmpNieuw, pzlOud, bezig;
@@ -113,29 +122,27 @@ bool PaarHerstellen(const QString& map, const QString& naam)
         RuimOp(p);  // broken off before it was decided: the old pair stands
         return true;
     }
-    QFile journaal(p.bezig);
-    if (!journaal.open(QIODevice::ReadOnly))
-        return false;
-    return Afmaken(p, journaal.read(64));
+    // A journal that is no plain file was not written by a save.
+    const auto journaal = LeesBegin(p.bezig, 64);
+    return journaal && Afmaken(p, *journaal);
 }
 
 void MapHerstellen(const QString& map)
 {
-    const QStringList sporen = QDir(map).entryList(
-        {QStringLiteral("*") + Bezig, QStringLiteral("*") + Pzl + Nieuw, QStringLiteral("*") + Bmp + Nieuw,
-         QStringLiteral("*") + Pzl + Oud},
-        QDir::Files | QDir::Hidden);
-    QSet<QString> namen;
     QDir dir(map);
-    // What QSaveFile leaves of a write that was killed: never committed.
-    for (const QString& rest : dir.entryList({QStringLiteral("*") + Bezig + QStringLiteral(".*"),
-                                              QStringLiteral("*") + Nieuw + QStringLiteral(".*")},
-                                             QDir::Files | QDir::Hidden))
-        dir.remove(rest);
-    for (const QString& spoor : sporen) {
+    const QStringList bestanden = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QSet<QString> namen;
+    for (const QString& bestand : bestanden) {
+        // What QSaveFile leaves of a write that was killed: never committed.
+        // Its six random letters can never end a name a save gives, which
+        // always ends in .pzl or .bmp, so no saved puzzle is taken for one.
+        if (Restant().match(bestand).hasMatch()) {
+            dir.remove(bestand);
+            continue;
+        }
         for (const QString& staart : {Bezig, Pzl + Nieuw, Bmp + Nieuw, Pzl + Oud}) {
-            if (spoor.endsWith(staart)) {
-                namen.insert(spoor.chopped(staart.size()));
+            if (bestand.endsWith(staart) && bestand.size() > staart.size()) {
+                namen.insert(bestand.chopped(staart.size()));
                 break;
             }
         }

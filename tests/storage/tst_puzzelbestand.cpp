@@ -266,8 +266,12 @@ void TestPuzzelbestand::herstelRaaktNiets()
 {
     QTemporaryDir map;
     const QDir dir(map.path());
+    // Saved puzzles whose names only look like what a save leaves behind.
     const QStringList gewoon{QStringLiteral("Y.bmp"), QStringLiteral("Y.pzl"), QStringLiteral("Y.pzl.txt"),
-                             QStringLiteral("nieuw.pzl"), QStringLiteral("oud.bmp")};  // sorted
+                             QStringLiteral("kerst.bezig.2.bmp"), QStringLiteral("kerst.bezig.2.pzl"),
+                             QStringLiteral("nieuw.pzl"), QStringLiteral("oud.bmp"),
+                             QStringLiteral("plan.nieuw.v2.bmp"), QStringLiteral("plan.nieuw.v2.pzl"),
+                             QStringLiteral("x.pzl.nieuw.abcdef.pzl")};  // sorted
     for (const QString& naam : gewoon)
         Schrijf(dir.filePath(naam), naam.toLatin1());
     Schrijf(dir.filePath(QStringLiteral("Z.pzl.nieuw.aBc123")), "restant van QSaveFile");
