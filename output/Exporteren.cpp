@@ -6,9 +6,11 @@
 #include "model/Algemeen.h"
 #include "output/HtmlPagina.h"
 #include "shell/Hoofdscherm.h"
+#include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "storage/Heelbestand.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace Algemeen;
@@ -18,19 +20,26 @@ namespace {
 const QString Bordbestand = QStringLiteral("puzzel.bmp");
 const QString Paginabestand = QStringLiteral("wendolo.htm");
 
-// A bitmap that cannot be written leaves the earlier one whole; the command
-// carries on either way, so the board always gets its letters back.
-void BordOpslaan(const QImage& beeld, const QString& pad)
+// The picture and the page are both written whole beside their places
+// before either replaces its old file, so a kill leaves a new picture with
+// an old page only in the moment between two renames. Returns the file
+// that could not be written, or the empty text.
+QString PaarSchrijven(const QImage& beeld, const QByteArray& pagina)
 {
-    SchrijfHeel(pad, [&](QIODevice& bestand) { return beeld.save(&bestand, "BMP"); });
-}
-
-// The old page goes first, so a page that cannot be written leaves no stale
-// page to be opened. What cannot be written is passed over in silence.
-void PaginaSchrijven(const QByteArray& pagina, const QString& pad)
-{
-    QFile::remove(pad);
-    SchrijfHeel(pad, pagina);
+    const QString bmp = Programmamap(Bordbestand), htm = Programmamap(Paginabestand);
+    const QString bmpNieuw = bmp + QStringLiteral(".nieuw"), htmNieuw = htm + QStringLiteral(".nieuw");
+    QString fout;
+    if (!SchrijfHeel(bmpNieuw, [&](QIODevice& f) { return beeld.save(&f, "BMP"); }))
+        fout = bmp;
+    else if (!SchrijfHeel(htmNieuw, pagina))
+        fout = htm;
+    else if (!Hernoem(bmpNieuw, bmp))
+        fout = bmp;
+    else if (!Hernoem(htmNieuw, htm))
+        fout = htm;
+    QFile::remove(bmpNieuw);
+    QFile::remove(htmNieuw);
+    return fout;
 }
 
 QStringList Omschrijvingen()
@@ -52,13 +61,18 @@ void HtmlExporteren(Hoofdscherm& hoofd)
     bord.WisLetters();
     // The frame is drawn without fill, so only the outermost pixels change.
     bord.box(0, 0, rechts, onder, Qt::black, false);
-    BordOpslaan(bord.Beeld(), Programmamap(Bordbestand));
+    const QImage beeld = bord.Beeld();
     bord.box(0, 0, rechts, onder, KleurVeld.Waarde(), false);
     // Every board operation that fills sets its own fill style, so the
     // transparent one ends with the frame.
     bord.TekenLetters();
 
-    const QString pad = Programmamap(Paginabestand);
-    PaginaSchrijven(HtmlPagina(KopTekst, Omschrijvingen()), pad);
-    OpenBestand(hoofd.Venster(), pad);
+    // A page that was not written is never handed to the browser: it would
+    // show an older puzzle, or nothing.
+    if (const QString fout = PaarSchrijven(beeld, HtmlPagina(KopTekst, Omschrijvingen())); !fout.isEmpty()) {
+        Meldingen::MsgBox(QStringLiteral("De puzzel is niet geëxporteerd: het bestand %1 kon niet worden geschreven.")
+                              .arg(QDir::toNativeSeparators(fout)));
+        return;
+    }
+    OpenBestand(hoofd.Venster(), Programmamap(Paginabestand));
 }

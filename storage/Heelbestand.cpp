@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,11 @@ bool SchrijfHeel(const QString& pad, const std::function<bool(QIODevice&)>& schr
 bool SchrijfHeel(const QString& pad, const QByteArray& inhoud)
 {
     return SchrijfHeel(pad, [&](QIODevice& f) { return f.write(inhoud) == inhoud.size(); });
+}
+
+bool Hernoem(const QString& van, const QString& naar)
+{
+    return std::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) == 0;
 }
 
 bool OpenGewoon(QFile& f, const QString& pad)

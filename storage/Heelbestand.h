@@ -15,6 +15,10 @@ class QIODevice;
 bool SchrijfHeel(const QString& pad, const std::function<bool(QIODevice&)>& schrijf);
 bool SchrijfHeel(const QString& pad, const QByteArray& inhoud);
 
+// Renames van over naar in one step, replacing naar (rename(2); QFile::rename
+// refuses an existing target).
+bool Hernoem(const QString& van, const QString& naar);
+
 // Opens pad for reading when it is a regular file (after links). A pipe, a
 // device or a folder of that name is refused without waiting on it, as if
 // the file were missing: opening a pipe would block until a writer came.

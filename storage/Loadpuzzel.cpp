@@ -26,21 +26,26 @@ const QColor Grijs(64, 64, 64);
 
 } // namespace
 
-bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam)
+QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam)
 {
+    const QString mislukt = QStringLiteral("Selecteer eerst een puzzel!");
     if (bestandsnaam.isEmpty())
-        return false;
+        return mislukt;
     const QDir map(Programmamap(Puzzelmap));
     // A save of this name that a kill broke off is settled before reading;
-    // if it cannot be, the two files may be from two saves.
+    // if it cannot be, the two files may be from two saves. The maker is
+    // told which file holds the name, since choosing again cannot help.
     if (!PaarHerstellen(map.path(), basisnaam))
-        return false;
+        return QStringLiteral("Een eerder afgebroken opslag van deze puzzel kon niet worden afgerond.\r\n"
+                              "Het bestand %1 houdt de puzzel vast; verwijder het om de puzzel te laden zoals "
+                              "hij nu in de map staat.")
+            .arg(QDir::toNativeSeparators(JournaalPad(map.path(), basisnaam)));
     const auto beeld = LeesBordbeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
     if (!beeld)
-        return false;
+        return mislukt;
     const auto puzzel = PuzzelLezenUit(map.filePath(bestandsnaam));
     if (!puzzel)
-        return false;
+        return mislukt;
 
     Installeer(*puzzel);
     // A smaller picture lies top-left on the puzzle's own background.
@@ -55,7 +60,7 @@ bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& be
             hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
         }
     }
-    return true;
+    return {};
 }
 
 Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
@@ -120,9 +125,8 @@ void Loadpuzzel::OkKnop_Click()
         return;
     bezig = true;
     OkKnop->Animeer();
-    if (!PuzzelLezen(hoofd, basisnaam, bestandsnaam))
-        Meldingen::MsgBox(QStringLiteral("Selecteer eerst een puzzel!"), Meldingen::Knoppen::Ok,
-                          QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
+    if (const QString fout = PuzzelLezen(hoofd, basisnaam, bestandsnaam); !fout.isEmpty())
+        Meldingen::MsgBox(fout, Meldingen::Knoppen::Ok, QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
     bezig = false;
 }
 

@@ -11,8 +11,9 @@ class QListWidget;
 
 // Loads puzzels/<basisnaam>.bmp and puzzels/<bestandsnaam> into the model
 // and onto the main window. Both are read and checked first; when either
-// fails, nothing changes and the result is false.
-bool PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam);
+// fails, nothing changes and the result is the message to show (the empty
+// text on success).
+QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam);
 
 class Loadpuzzel : public QDialog
 {

@@ -6,6 +6,7 @@
 #include "storage/Record.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -235,6 +236,12 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
 {
     if (!QFileInfo(map).isDir())
         return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QFileInfo(map).fileName());
+
+    if (!PaarHerstellen(map, naam))
+        return QStringLiteral("De puzzel is niet opgeslagen: een eerder afgebroken opslag onder deze naam kon niet "
+                              "worden afgerond.\r\nHet bestand %1 houdt de naam vast; verwijder het, of kies een "
+                              "andere naam.")
+            .arg(QDir::toNativeSeparators(JournaalPad(map, naam)));
 
     // The record syntax has no escape: a double quote in a text would end
     // it early and the file would load as another puzzle, or not at all.

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <cstdio>
 #include <functional>
 #include <unistd.h>
 
@@ -50,12 +49,6 @@ struct Paden {
         bezig = dir.filePath(naam + Bezig);
     }
 };
-
-// rename(2) replaces the target in one step, which QFile::rename does not.
-bool Hernoem(const QString& van, const QString& naar)
-{
-    return std::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) == 0;
-}
 
 bool Weg(const QString& pad)
 {
@@ -114,6 +107,8 @@ void ZetPaarOnderbreking(int stappen)
 {
     onderbreking = stappen;
 }
+
+QString JournaalPad(const QString& map, const QString& naam) { return Paden(map, naam).bezig; }
 
 bool PaarHerstellen(const QString& map, const QString& naam)
 {

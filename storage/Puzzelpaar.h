@@ -21,6 +21,10 @@ QString PaarVervangen(const QString& map, const QString& naam, const QByteArray&
 // save could not be settled: the pair must then not be read or written.
 bool PaarHerstellen(const QString& map, const QString& naam);
 
+// The journal of naam's saves, the file that blocks the name while a broken
+// save of it cannot be settled.
+QString JournaalPad(const QString& map, const QString& naam);
+
 // PaarHerstellen for every name in map that has a broken-off save.
 void MapHerstellen(const QString& map);
 

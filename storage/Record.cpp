@@ -52,7 +52,9 @@ std::optional<QByteArrayView> RecordLezer::VolgendVeld()
 std::optional<QString> RecordLezer::LeesTekst()
 {
     const auto veld = VolgendVeld();
-    if (!veld)
+    // An unquoted field with a double quote in it could never be written
+    // back: taken into the model it would make every later write fail.
+    if (!veld || veld->contains('"'))
         return std::nullopt;
     return Ansi::Decodeer(*veld);
 }

@@ -22,7 +22,8 @@ public:
     // unquoted field are kept.
     std::optional<QByteArrayView> VolgendVeld();
 
-    // A text field decoded from Windows-1252.
+    // A text field decoded from Windows-1252; nullopt at the end of the data
+    // and for a text that holds a double quote, which no record can store.
     std::optional<QString> LeesTekst();
 
     // A number field: an optional minus and decimal digits, blanks around it

@@ -5,6 +5,7 @@
 #include "board/Bord.h"
 #include "output/Exporteren.h"
 #include "output/HtmlPagina.h"
+#include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 
 #include <QDir>
@@ -64,7 +65,8 @@ private slots:
         QTest::newRow("5 rows over 20") << twintig << vijf << QString() << true << true;
         // Folders in the place of the files fail the writes even for root; a
         // name ending in a slash is a program folder that is not there.
-        QTest::newRow("bitmap blocked") << QString() << vijf << QStringLiteral("puzzel.bmp") << false << true;
+        // Neither replaces its old file until both are written whole.
+        QTest::newRow("bitmap blocked") << QString() << vijf << QStringLiteral("puzzel.bmp") << false << false;
         QTest::newRow("page blocked") << QString() << vijf << QStringLiteral("wendolo.htm") << true << false;
         QTest::newRow("program folder gone") << QString() << vijf << QStringLiteral("weg/") << false << false;
     }
@@ -91,9 +93,18 @@ private slots:
         Tekenvlak zonderLetters = bord.Vlak();
         ::WisLetters(zonderLetters);
 
+        QStringList meldingen;
+        Meldingen::ZetScript([&](const Meldingen::Melding& m) { meldingen << m.tekst; return Meldingen::Antwoord::Ok; }, {});
         HtmlExporteren(scherm);
+        Meldingen::ZetScript({}, {});
 
         QCOMPARE(bord.Beeld(), voor);
+        // A failure names the file, with its whole path, and nothing is opened.
+        const QString mislukt = !bmpDa ? QStringLiteral("puzzel.bmp") : !paginaDa ? QStringLiteral("wendolo.htm") : QString();
+        QCOMPARE(meldingen.size(), mislukt.isEmpty() ? 0 : 1);
+        if (!mislukt.isEmpty())
+            QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + mislukt + QStringLiteral(" kon niet worden geschreven.")));
+        QCOMPARE(QDir(map->path()).entryList({QStringLiteral("*.nieuw*")}, QDir::Files), QStringList());
         QImage bmp;
         QCOMPARE(bmp.load(Pad("puzzel.bmp"), "BMP"), bmpDa);
         if (bmpDa) {

@@ -1,11 +1,13 @@
 // The settings file: default bytes, the field-by-field merge of a damaged
 // file and its repair, and a file that can be neither read nor written.
+#include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Algemeen;
 
@@ -14,11 +16,7 @@ namespace {
 const QByteArray NaEersteKleur = "220,220,240\r\n255,255,255\r\n\"Puzzelpagina\"\r\n";
 const QByteArray Standaard = "\"Wendolo trappuzzel - versie 1.0\"\r\n230,230,220\r\n" + NaEersteKleur;
 
-QByteArray Lees(const QString& pad)
-{
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray Lees(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or("<missing>"); }
 
 } // namespace
 
@@ -34,7 +32,8 @@ private slots:
 
 void TestInstellingen::lezen_data()
 {
-    QTest::addColumn<QByteArray>("bestand");  // "<none>": no file; "<folder>": a folder in its place
+    // "<none>": no file; "<folder>", "<pipe>": a folder or a named pipe in its place
+    QTest::addColumn<QByteArray>("bestand");
     QTest::addColumn<QByteArray>("geheugen"); // the settings in memory afterwards, as a file would hold them
     QTest::addColumn<QByteArray>("daarna");   // the file after the read; empty: as geheugen
     const auto rij = [](const char* naam, const QByteArray& bestand, const QByteArray& geheugen,
@@ -44,6 +43,9 @@ void TestInstellingen::lezen_data()
     rij("no file", "<none>", Standaard);
     rij("empty file", "", Standaard);
     rij("folder: neither read nor written", "<folder>", Standaard, "<missing>");
+    rij("named pipe: not waited on, replaced", "<pipe>", Standaard);
+    // A banner no record could hold would make every later write fail.
+    rij("quote in an unquoted banner", "ban\"ner\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Kop\"\r\n", Standaard);
     rij("complete", eigen, eigen);
     rij("ends after the first colour", "\"Mijn banner\"\r\n1,2,3\r\n", "\"Mijn banner\"\r\n1,2,3\r\n" + NaEersteKleur);
     rij("blue 256: red and green before it stay", "\"B\"\r\n1,2,3\r\n40,50,256\r\n7,8,9\r\n\"Kop\"\r\n",
@@ -65,6 +67,8 @@ void TestInstellingen::lezen()
     const QString pad = map.filePath(QStringLiteral("Wendolo.ini"));
     if (bestand == "<folder>") {
         QVERIFY(QDir().mkdir(pad));
+    } else if (bestand == "<pipe>") {
+        QCOMPARE(mkfifo(QFile::encodeName(pad).constData(), 0600), 0);
     } else if (bestand != "<none>") {
         QFile f(pad);
         QVERIFY(f.open(QIODevice::WriteOnly));

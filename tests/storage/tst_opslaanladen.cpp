@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Algemeen;
 using Meldingen::Antwoord;
@@ -215,11 +216,22 @@ void TestOpslaanLaden::laden()
 
 void TestOpslaanLaden::mislukteLading_data()
 {
-    QTest::addColumn<QString>("schade");  // file=new contents, or a file removed
+    // file=new contents, file:N cut to N bytes, file:pijp a named pipe,
+    // file:groot a header that promises 4000 x 4000 pixels, or a file removed
+    QTest::addColumn<QString>("schade");
     QTest::newRow("nothing selected") << QString();
     QTest::newRow("picture missing") << QStringLiteral("b.bmp");
     QTest::newRow("picture damaged") << QStringLiteral("b.bmp=BM rommel");
+    QTest::newRow("picture cut off") << QStringLiteral("b.bmp:1000");
+    QTest::newRow("picture short of its last row") << QStringLiteral("b.bmp:678941");
+    QTest::newRow("picture larger than its pixels") << QStringLiteral("b.bmp:groot");
+    QTest::newRow("picture is a pipe") << QStringLiteral("b.bmp:pijp");
+    QTest::newRow("puzzle file is a pipe") << QStringLiteral("b.pzl:pijp");
     QTest::newRow("puzzle file damaged") << QStringLiteral("b.pzl=\"banner\"\r\n1,2,3\r\n4,5,256\r\n");
+    // A text no save could write back would make every later save fail.
+    QTest::newRow("quote in an unquoted banner") << QStringLiteral("b.pzl:banner");
+    // A journal the program did not write holds the name: the box says which file.
+    QTest::newRow("strange journal") << QStringLiteral("b.bezig=iets anders\r\n");
 }
 
 void TestOpslaanLaden::mislukteLading()
@@ -228,9 +240,19 @@ void TestOpslaanLaden::mislukteLading()
     Nepscherm s;
     Ontwerp(s, QStringLiteral("VOGEL"));
     Bewaar(s, QStringLiteral("b"));
-    const QString bestand = Puzzels(schade.section(u'=', 0, 0));
+    const QString bestand = Puzzels(schade.section(u'=', 0, 0).section(u':', 0, 0));
+    const QString soort = schade.section(u':', 1);
+    QByteArray inhoud = Lees(bestand);
     if (schade.contains(u'='))
         Schrijf(bestand, schade.section(u'=', 1).toLatin1());
+    else if (soort == QStringLiteral("pijp"))
+        QVERIFY(QFile::remove(bestand) && mkfifo(QFile::encodeName(bestand).constData(), 0600) == 0);
+    else if (soort == QStringLiteral("groot"))
+        Schrijf(bestand, inhoud.replace(18, 8, QByteArray::fromHex("a00f0000a00f0000")));
+    else if (soort == QStringLiteral("banner"))
+        Schrijf(bestand, "ban\"ner" + inhoud.mid(inhoud.indexOf('\r')));
+    else if (!soort.isEmpty())
+        Schrijf(bestand, inhoud.left(soort.toInt()));
     else if (!schade.isEmpty())
         QVERIFY(QFile::remove(bestand));
     Ontwerp(s, QStringLiteral("GIRAFFE"));
@@ -241,7 +263,13 @@ void TestOpslaanLaden::mislukteLading()
 
     Loadpuzzel dlg(s);
     Laad(dlg, schade.isEmpty() ? -1 : 0);
-    QCOMPARE(getoond, QStringList{QStringLiteral(" Error|Selecteer eerst een puzzel!|Stop")});
+    const QString melding = bestand.endsWith(QStringLiteral(".bezig"))
+                                ? QStringLiteral("Een eerder afgebroken opslag van deze puzzel kon niet worden afgerond.\r\n"
+                                                 "Het bestand %1 houdt de puzzel vast; verwijder het om de puzzel te "
+                                                 "laden zoals hij nu in de map staat.")
+                                      .arg(bestand)
+                                : QStringLiteral("Selecteer eerst een puzzel!");
+    QCOMPARE(getoond, QStringList{QStringLiteral(" Error|") + melding + QStringLiteral("|Stop")});
     QCOMPARE(HuidigePuzzel(), voor);
     QCOMPARE(s.Bord().Beeld(), beeld);
     QCOMPARE(s.RijKnop, knoppen);
