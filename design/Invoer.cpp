@@ -10,6 +10,7 @@
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "shell/Tekstveld.h"
 
 #include <QApplication>
@@ -184,7 +185,7 @@ void Invoer::ZoekKnop_Click()
 void Invoer::ZoekWoorden(int n)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QStringList woorden = ZoekInBibliotheekBestand(Programmamap(QStringLiteral("library.lib")), n, LetterPositie, L());
+    const QStringList woorden = ZoekInBibliotheekBestand(Leespad(QStringLiteral("library.lib")), n, LetterPositie, L());
     // Thousands of entries go in at once, with one repaint.
     List1->setUpdatesEnabled(false);
     List1->addItems(woorden);

@@ -10,6 +10,7 @@
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,7 +30,7 @@ std::unique_ptr<Printerlaag> MaakPrinter()
 {
     if (printermaker)
         return printermaker();
-    return std::make_unique<Papier>(Programmamap(PdfBestand));
+    return std::make_unique<Papier>(Schrijfpad(PdfBestand));
 }
 
 // The layout is given in twips; the controls are placed in pixels.

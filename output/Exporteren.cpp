@@ -8,6 +8,7 @@
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ const QString Paginabestand = QStringLiteral("wendolo.htm");
 // that could not be written, or the empty text.
 QString PaarSchrijven(const QImage& beeld, const QByteArray& pagina)
 {
-    const QString bmp = Programmamap(Bordbestand), htm = Programmamap(Paginabestand);
+    const QString bmp = Schrijfpad(Bordbestand), htm = Schrijfpad(Paginabestand);
     const QString bmpNieuw = bmp + QStringLiteral(".nieuw"), htmNieuw = htm + QStringLiteral(".nieuw");
     QString fout;
     if (!SchrijfHeel(bmpNieuw, [&](QIODevice& f) { return beeld.save(&f, "BMP"); }))
@@ -74,5 +75,5 @@ void HtmlExporteren(Hoofdscherm& hoofd)
                               .arg(QDir::toNativeSeparators(fout)));
         return;
     }
-    OpenBestand(hoofd.Venster(), Programmamap(Paginabestand));
+    OpenBestand(hoofd.Venster(), Schrijfpad(Paginabestand));
 }

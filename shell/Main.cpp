@@ -11,6 +11,7 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
@@ -128,7 +129,7 @@ void Main::MaakInformatieregel()
 void Main::Opstarten()
 {
     BeginWaarden();
-    InstellingenLezen(Programmamap(InstellingenBestand));
+    InstellingenLezen(Schrijfpad(InstellingenBestand));
     pic->ZetAchtergrond(KleurVeld.Waarde());
 }
 
@@ -204,7 +205,7 @@ void Main::OptieKnop_Click()
     } else {
         // Loaded anew on every opening, so an edited page shows at once;
         // setSource alone keeps the page it has when the address is the same.
-        const QUrl pagina = QUrl::fromLocalFile(Programmamap(HelpPagina));
+        const QUrl pagina = QUrl::fromLocalFile(Leespad(HelpPagina));
         if (Browser->source() == pagina)
             Browser->reload();
         else
@@ -228,7 +229,7 @@ void Main::ExitKnop_Click()
     if (Meldingen::MsgBox(QStringLiteral("Wilt u met dit programma stoppen?"), Meldingen::Knoppen::JaNee,
                           QStringLiteral(" Exit")) != Meldingen::Antwoord::Ja)
         return;
-    if (!InstellingenSchrijven(Programmamap(InstellingenBestand)))
+    if (!InstellingenSchrijven(Schrijfpad(InstellingenBestand)))
         Meldingen::MsgBox(QStringLiteral("De instellingen konden niet worden opgeslagen in ") + InstellingenBestand
                           + QStringLiteral(".\r\nHet programma stopt toch."));
     close();

@@ -2,7 +2,6 @@
 // dispatched at no cost of CPU, where a processEvents loop burns a core.
 #include "shell/Pauze.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QPointer>
@@ -12,10 +11,7 @@
 
 namespace {
 double pauzeFactor = 1.0;
-QString programmamap;
 }
-
-void ZetProgrammamap(const QString& map) { programmamap = map; }
 
 void ZetPauzeFactor(double factor) { pauzeFactor = factor; }
 
@@ -39,10 +35,4 @@ void DrukAnimatie(QWidget* knop, QPoint rust)
 void OpenBestand(QWidget*, const QString& pad)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(pad));
-}
-
-QString Programmamap(const QString& naam)
-{
-    const QString map = programmamap.isEmpty() ? QCoreApplication::applicationDirPath() : programmamap;
-    return naam.isEmpty() ? map : map + u'/' + naam;
 }

@@ -20,8 +20,3 @@ void DrukAnimatie(QWidget* knop, QPoint rust);
 // Opens a file with the program the desktop associates with it; returns at
 // once and reports nothing.
 void OpenBestand(QWidget* venster, const QString& pad);
-
-// The program folder joined with a name: the folder of the executable.
-QString Programmamap(const QString& naam = {});
-// Tests point the program folder elsewhere; the empty text restores it.
-void ZetProgrammamap(const QString& map);

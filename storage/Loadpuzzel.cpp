@@ -9,6 +9,7 @@
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Puzzelbestand.h"
 #include "storage/Puzzelpaar.h"
 
@@ -31,7 +32,7 @@ QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString&
     const QString mislukt = QStringLiteral("Selecteer eerst een puzzel!");
     if (bestandsnaam.isEmpty())
         return mislukt;
-    const QDir map(Programmamap(Puzzelmap));
+    const QDir map(Schrijfpad(Puzzelmap));
     // A save of this name that a kill broke off is settled before reading;
     // if it cannot be, the two files may be from two saves. The maker is
     // told which file holds the name, since choosing again cannot help.
@@ -99,8 +100,8 @@ void Loadpuzzel::VulLijst()
 {
     // Saves a kill broke off are settled first, so the list shows what is
     // really there. A missing folder lists as an empty one.
-    MapHerstellen(Programmamap(Puzzelmap));
-    const QStringList namen = QDir(Programmamap(Puzzelmap))
+    MapHerstellen(Schrijfpad(Puzzelmap));
+    const QStringList namen = QDir(Schrijfpad(Puzzelmap))
                                   .entryList({QStringLiteral("*.pzl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     File1->addItems(namen);
     Label2->setText(QString::number(namen.size())

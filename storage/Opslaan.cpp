@@ -7,6 +7,7 @@
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Puzzelbestand.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ void SaveCommando(Hoofdscherm& hoofd)
         MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
         return;
     }
-    const QString map = Programmamap(QStringLiteral("puzzels"));
+    const QString map = Schrijfpad(QStringLiteral("puzzels"));
     if (QFileInfo::exists(QDir(map).filePath(naam + QStringLiteral(".pzl")))
         && MsgBox(QStringLiteral("Bestand bestaat reeds, overschrijven?"), Meldingen::Knoppen::JaNee,
                   QStringLiteral(" File exist")) != Meldingen::Antwoord::Ja)

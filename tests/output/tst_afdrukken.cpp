@@ -9,6 +9,7 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -7,6 +7,7 @@
 #include "output/HtmlPagina.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QDir>
 #include <QPainter>

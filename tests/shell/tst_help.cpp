@@ -4,6 +4,7 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Main.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>

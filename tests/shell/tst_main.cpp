@@ -8,6 +8,7 @@
 #include "shell/Main.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QDialog>
 #include <QPushButton>

@@ -3,6 +3,7 @@
 #include "Nepscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
 #include "storage/Puzzelbestand.h"
