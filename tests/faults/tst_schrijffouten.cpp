@@ -143,7 +143,6 @@ private slots:
     }
     void opdracht()
     {
-        QFETCH(Fout, fout);
         QFETCH(QString, naam);
         QFETCH(QString, melding);
         this->naam = naam;
