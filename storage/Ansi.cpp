@@ -1,73 +1,36 @@
-// Windows-1252 by table: bytes 0x80-0x9F carry the typographic characters,
-// the rest is Latin-1. The five bytes the code page leaves undefined decode
-// to the C1 controls of the same number, as Windows itself does, so every
-// byte survives a read and a write unchanged.
+// Windows-1252 through Qt's codec; what Qt lacks is here: whether a
+// character has a byte, and upper case per byte for the library scan.
 #include "storage/Ansi.h"
 
 #include "model/Algemeen.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <array>
 
 namespace {
 
-constexpr std::array<char16_t, 32> Hoog = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-int ByteVan(char16_t u)
-{
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return u;
-    for (int i = 0; i < 32; ++i)
-        if (Hoog[i] == u)
-            return 0x80 + i;
-    return -1;
-}
+constexpr const char* Codetabel = "windows-1252";
 
 // Controls, C1 included: a line break or tab would break the record.
 bool IsBesturing(char16_t u) { return u < 0x20 || (u >= 0x7F && u < 0xA0); }
-
-struct Hoofdlettertabel {
-    std::array<unsigned char, 256> t{};
-    Hoofdlettertabel()
-    {
-        for (int b = 0; b < 256; ++b) {
-            const int h = ByteVan(Algemeen::Hoofdletter(Ansi::Teken(b)).unicode());
-            t[b] = static_cast<unsigned char>(h < 0 ? b : h);
-        }
-    }
-};
 
 } // namespace
 
 namespace Ansi {
 
-QChar Teken(unsigned char b) { return b >= 0x80 && b < 0xA0 ? QChar(Hoog[b - 0x80]) : QChar(b); }
+QString Decodeer(QByteArrayView bytes) { return QStringDecoder(Codetabel).decode(bytes); }
 
-QString Decodeer(QByteArrayView bytes)
+QByteArray Codeer(const QString& tekst) { return QStringEncoder(Codetabel).encode(tekst); }
+
+bool Past(QChar c)
 {
-    QString uit(bytes.size(), Qt::Uninitialized);
-    QChar* d = uit.data();
-    for (char c : bytes)
-        *d++ = Teken(static_cast<unsigned char>(c));
-    return uit;
+    if (c.isSurrogate())
+        return false;
+    QStringEncoder codec(Codetabel);
+    const QByteArray b = codec.encode(QStringView(&c, 1));
+    return !codec.hasError() && b.size() == 1;
 }
-
-QByteArray Codeer(const QString& tekst)
-{
-    QByteArray uit(tekst.size(), Qt::Uninitialized);
-    char* d = uit.data();
-    for (QChar c : tekst) {
-        const int b = ByteVan(c.unicode());
-        *d++ = static_cast<char>(b < 0 ? '?' : b);
-    }
-    return uit;
-}
-
-bool Past(QChar c) { return ByteVan(c.unicode()) >= 0; }
 
 QString Bestandstekst(const QString& tekst)
 {
@@ -84,8 +47,15 @@ QString Bestandstekst(const QString& tekst)
 
 unsigned char Hoofdletter(unsigned char b)
 {
-    static const Hoofdlettertabel tabel;
-    return tabel.t[b];
+    static const std::array<unsigned char, 256> tabel = [] {
+        std::array<unsigned char, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            const QChar h = Algemeen::Hoofdletter(Decodeer(QByteArray(1, char(i))).at(0));
+            t[i] = static_cast<unsigned char>(Past(h) ? Codeer(QString(h)).at(0) : char(i));
+        }
+        return t;
+    }();
+    return tabel[b];
 }
 
 } // namespace Ansi

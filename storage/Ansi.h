@@ -8,10 +8,13 @@
 
 namespace Ansi {
 
+// Every byte decodes to one character (the five the code page leaves
+// undefined to the C1 controls of the same number), so every byte survives
+// a read and a write unchanged.
 QString Decodeer(QByteArrayView bytes);
-QChar Teken(unsigned char byte);
 
-// Characters the set cannot hold become "?"; check with Past first.
+// Characters the set cannot hold become a substitute byte; check with Past
+// first where that matters.
 QByteArray Codeer(const QString& tekst);
 
 // Whether c has a byte of its own in Windows-1252.

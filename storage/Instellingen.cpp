@@ -2,9 +2,6 @@
 #include "storage/Instellingen.h"
 
 #include "storage/Heelbestand.h"
-#include "storage/Record.h"
-
-#include <algorithm>
 
 using namespace Algemeen;
 
@@ -13,62 +10,33 @@ namespace {
 // Far more than five records can need; a larger file is not read further.
 constexpr qint64 MaxInstellingenBestand = 1 << 20;
 
-bool LeesKleur(RecordLezer& r, Kleur& k)
-{
-    const auto rood = r.LeesGetal();
-    if (!rood)
-        return false;
-    k.Rood = std::clamp(*rood, 0, 255);
-    const auto groen = r.LeesGetal();
-    if (!groen)
-        return false;
-    k.Groen = std::clamp(*groen, 0, 255);
-    const auto blauw = r.LeesGetal();
-    if (!blauw || *blauw < 0 || *blauw > 255)
-        return false;
-    k.Blauw = *blauw;
-    return true;
-}
-
-bool LeesTekst(RecordLezer& r, QString& t)
-{
-    // A text whose closing quote never came was cut off and is not taken.
-    const auto tekst = r.LeesTekst();
-    if (!tekst || r.Afgebroken())
-        return false;
-    t = *tekst;
-    return true;
-}
-
 } // namespace
 
 Instellingen HuidigeInstellingen()
 {
-    return {BannerTekst, KleurVeld, KleurZoekWoord, KleurPuzzelWoord, KopTekst};
+    return {HuidigeKop(), KopTekst};
 }
 
 void Installeer(const Instellingen& s)
 {
-    BannerTekst = s.BannerTekst;
-    KleurVeld = s.KleurVeld;
-    KleurZoekWoord = s.KleurZoekWoord;
-    KleurPuzzelWoord = s.KleurPuzzelWoord;
+    Installeer(static_cast<const Kop&>(s));
     KopTekst = s.KopTekst;
 }
 
 bool InstellingenUitBytes(QByteArrayView data, Instellingen& s)
 {
     RecordLezer r(data);
-    return LeesTekst(r, s.BannerTekst) && LeesKleur(r, s.KleurVeld) && LeesKleur(r, s.KleurZoekWoord)
-           && LeesKleur(r, s.KleurPuzzelWoord) && LeesTekst(r, s.KopTekst);
+    if (!LeesKop(r, s))
+        return false;
+    const auto kop = r.LeesTekst();
+    s.KopTekst = kop.value_or(s.KopTekst);
+    return bool(kop);
 }
 
 QByteArray InstellingenBytes(const Instellingen& s)
 {
     RecordSchrijver r;
-    r.Tekst(s.BannerTekst).Einde();
-    for (const Kleur& k : {s.KleurVeld, s.KleurZoekWoord, s.KleurPuzzelWoord})
-        r.Getal(k.Rood).Getal(k.Groen).Getal(k.Blauw).Einde();
+    SchrijfKop(r, s);
     r.Tekst(s.KopTekst).Einde();
     return r.Bytes();
 }

@@ -1,15 +1,14 @@
 // The settings file: banner, three colours and header text between runs.
 #pragma once
 
-#include "model/Algemeen.h"
+#include "storage/Record.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-struct Instellingen {
-    QString BannerTekst;
-    Kleur KleurVeld, KleurZoekWoord, KleurPuzzelWoord;
+// The shared head, then the header text.
+struct Instellingen : Kop {
     QString KopTekst;
 
     friend bool operator==(const Instellingen&, const Instellingen&) = default;

@@ -3,7 +3,6 @@
 
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelpaar.h"
-#include "storage/Record.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,10 +14,7 @@ using namespace Algemeen;
 Puzzel HuidigePuzzel()
 {
     Puzzel p;
-    p.BannerTekst = BannerTekst;
-    p.KleurVeld = KleurVeld;
-    p.KleurZoekWoord = KleurZoekWoord;
-    p.KleurPuzzelWoord = KleurPuzzelWoord;
+    static_cast<Kop&>(p) = HuidigeKop();
     p.ZoekWoord = ZoekWoord;
     p.PuzzelWoord = PuzzelWoord;
     p.Omschrijving = Omschrijving;
@@ -28,10 +24,7 @@ Puzzel HuidigePuzzel()
 
 void Installeer(const Puzzel& p)
 {
-    BannerTekst = p.BannerTekst;
-    KleurVeld = p.KleurVeld;
-    KleurZoekWoord = p.KleurZoekWoord;
-    KleurPuzzelWoord = p.KleurPuzzelWoord;
+    Installeer(static_cast<const Kop&>(p));
     ZoekWoord = p.ZoekWoord;
     WisRijen();
     for (int i = 1; i <= std::min<int>(int(p.ZoekWoord.size()), MaxRijen); ++i) {
@@ -44,9 +37,7 @@ void Installeer(const Puzzel& p)
 QByteArray PuzzelBytes(const Puzzel& p)
 {
     RecordSchrijver r;
-    r.Tekst(p.BannerTekst).Einde();
-    for (const Kleur& k : {p.KleurVeld, p.KleurZoekWoord, p.KleurPuzzelWoord})
-        r.Getal(k.Rood).Getal(k.Groen).Getal(k.Blauw).Einde();
+    SchrijfKop(r, p);
     r.Tekst(p.ZoekWoord).Einde();
     for (int i = 1; i <= std::min<int>(int(p.ZoekWoord.size()), MaxRijen); ++i)
         r.Getal(p.BeginX[i]).Tekst(p.PuzzelWoord[i]).Tekst(p.Omschrijving[i]).Einde();
@@ -54,23 +45,6 @@ QByteArray PuzzelBytes(const Puzzel& p)
 }
 
 namespace {
-
-std::optional<Kleur> LeesKleur(RecordLezer& r)
-{
-    const auto rood = r.LeesGetal();
-    const auto groen = rood ? r.LeesGetal() : std::nullopt;
-    const auto blauw = groen ? r.LeesGetal() : std::nullopt;
-    if (!blauw || *blauw < 0 || *blauw > 255)
-        return std::nullopt;
-    return Kleur{std::clamp(*rood, 0, 255), std::clamp(*groen, 0, 255), *blauw};
-}
-
-// A text whose closing quote never came was cut off: the file is not whole.
-std::optional<QString> LeesTekst(RecordLezer& r)
-{
-    auto tekst = r.LeesTekst();
-    return tekst && !r.Afgebroken() ? tekst : std::nullopt;
-}
 
 // A filled row must cross the column with one of its first eleven letters
 // and end within ten boxes right of it, as the puzzle-word dialog places it;
@@ -90,24 +64,16 @@ std::optional<Puzzel> PuzzelUitBytes(QByteArrayView data)
 {
     RecordLezer r(data);
     Puzzel p;
-    const auto banner = LeesTekst(r);
-    if (!banner)
+    if (!LeesKop(r, p))
         return std::nullopt;
-    p.BannerTekst = *banner;
-    for (Kleur* k : {&p.KleurVeld, &p.KleurZoekWoord, &p.KleurPuzzelWoord}) {
-        const auto kleur = LeesKleur(r);
-        if (!kleur)
-            return std::nullopt;
-        *k = *kleur;
-    }
-    const auto zoekWoord = LeesTekst(r);
+    const auto zoekWoord = r.LeesTekst();
     if (!zoekWoord || zoekWoord->size() > MaxRijen)
         return std::nullopt;
     p.ZoekWoord = *zoekWoord;
     for (int i = 1; i <= p.ZoekWoord.size(); ++i) {
         const auto beginX = r.LeesGetal();
-        const auto woord = beginX ? LeesTekst(r) : std::nullopt;
-        const auto omschrijving = woord ? LeesTekst(r) : std::nullopt;
+        const auto woord = beginX ? r.LeesTekst() : std::nullopt;
+        const auto omschrijving = woord ? r.LeesTekst() : std::nullopt;
         if (!omschrijving)
             return std::nullopt;
         if (woord->isEmpty()) {

@@ -3,7 +3,7 @@
 // puzzle in memory, and writing the pair so that neither half is lost.
 #pragma once
 
-#include "model/Algemeen.h"
+#include "storage/Record.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -13,9 +13,7 @@
 
 // Everything a puzzle file holds, apart from the model it is read into, so
 // a file can be read and checked whole before anything changes.
-struct Puzzel {
-    QString BannerTekst;
-    Kleur KleurVeld, KleurZoekWoord, KleurPuzzelWoord;
+struct Puzzel : Kop {
     QString ZoekWoord;
     Algemeen::Teksten PuzzelWoord, Omschrijving;  // 1..n; the rest empty
     std::array<std::int32_t, Algemeen::MaxRijen + 1> BeginX{};

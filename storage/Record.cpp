@@ -3,6 +3,7 @@
 
 #include "storage/Ansi.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -54,7 +55,7 @@ std::optional<QString> RecordLezer::LeesTekst()
     const auto veld = VolgendVeld();
     // An unquoted field with a double quote in it could never be written
     // back: taken into the model it would make every later write fail.
-    if (!veld || veld->contains('"'))
+    if (!veld || afgebroken || veld->contains('"'))
         return std::nullopt;
     return Ansi::Decodeer(*veld);
 }
@@ -103,4 +104,59 @@ RecordSchrijver& RecordSchrijver::Einde()
     data += "\r\n";
     velden = false;
     return *this;
+}
+
+namespace {
+
+bool LeesTekst(RecordLezer& r, QString& t)
+{
+    const auto tekst = r.LeesTekst();
+    if (tekst)
+        t = *tekst;
+    return bool(tekst);
+}
+
+bool LeesKleur(RecordLezer& r, Kleur& k)
+{
+    const auto rood = r.LeesGetal();
+    if (!rood)
+        return false;
+    k.Rood = std::clamp(*rood, 0, 255);
+    const auto groen = r.LeesGetal();
+    if (!groen)
+        return false;
+    k.Groen = std::clamp(*groen, 0, 255);
+    const auto blauw = r.LeesGetal();
+    if (!blauw || *blauw < 0 || *blauw > 255)
+        return false;
+    k.Blauw = *blauw;
+    return true;
+}
+
+} // namespace
+
+bool LeesKop(RecordLezer& r, Kop& k)
+{
+    return LeesTekst(r, k.BannerTekst) && LeesKleur(r, k.KleurVeld) && LeesKleur(r, k.KleurZoekWoord)
+           && LeesKleur(r, k.KleurPuzzelWoord);
+}
+
+void SchrijfKop(RecordSchrijver& w, const Kop& k)
+{
+    w.Tekst(k.BannerTekst).Einde();
+    for (const Kleur& kleur : {k.KleurVeld, k.KleurZoekWoord, k.KleurPuzzelWoord})
+        w.Getal(kleur.Rood).Getal(kleur.Groen).Getal(kleur.Blauw).Einde();
+}
+
+Kop HuidigeKop()
+{
+    return {Algemeen::BannerTekst, Algemeen::KleurVeld, Algemeen::KleurZoekWoord, Algemeen::KleurPuzzelWoord};
+}
+
+void Installeer(const Kop& k)
+{
+    Algemeen::BannerTekst = k.BannerTekst;
+    Algemeen::KleurVeld = k.KleurVeld;
+    Algemeen::KleurZoekWoord = k.KleurZoekWoord;
+    Algemeen::KleurPuzzelWoord = k.KleurPuzzelWoord;
 }

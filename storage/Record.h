@@ -3,6 +3,8 @@
 // without escapes, integers in plain decimal, CR LF after every record.
 #pragma once
 
+#include "model/Algemeen.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -22,8 +24,10 @@ public:
     // unquoted field are kept.
     std::optional<QByteArrayView> VolgendVeld();
 
-    // A text field decoded from Windows-1252; nullopt at the end of the data
-    // and for a text that holds a double quote, which no record can store.
+    // A text field decoded from Windows-1252; nullopt at the end of the
+    // data, for a text whose closing quote never came (the data was cut off
+    // inside it) and for one that holds a double quote, which no record can
+    // store.
     std::optional<QString> LeesTekst();
 
     // A number field: an optional minus and decimal digits, blanks around it
@@ -33,14 +37,10 @@ public:
 
     bool OpEinde() const { return pos >= data.size(); }
 
-    // The last field began with a double quote that the data never closed:
-    // the data was cut off inside it.
-    bool Afgebroken() const { return afgebroken; }
-
 private:
     QByteArrayView data;
     qsizetype pos = 0;
-    bool afgebroken = false;
+    bool afgebroken = false;  // the last field's opening quote was never closed
 };
 
 // Builds records: fields joined by commas, CR LF after each record.
@@ -59,3 +59,23 @@ private:
     QByteArray data;
     bool velden = false;  // the record under way has a field already
 };
+
+// The head that the puzzle file and the settings file share: the banner
+// and the three board colours, one record each.
+struct Kop {
+    QString BannerTekst;
+    Kleur KleurVeld, KleurZoekWoord, KleurPuzzelWoord;
+
+    friend bool operator==(const Kop&, const Kop&) = default;
+};
+
+// Reads the head into k field by field, so what was read before a failure
+// stays and the rest keeps the value k had. False when the data ends early,
+// the banner was cut off inside its quotes, or a colour cannot be read (a
+// blue outside 0..255, a number that is none). Red and green are clamped to
+// 0..255.
+bool LeesKop(RecordLezer& r, Kop& k);
+// The head in memory, and putting a head there.
+Kop HuidigeKop();
+void Installeer(const Kop& k);
+void SchrijfKop(RecordSchrijver& w, const Kop& k);

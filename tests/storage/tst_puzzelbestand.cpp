@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Puzzel)
 
 namespace {
 
-const QByteArray Kop = "\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n";
+const QByteArray Hoofd = "\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n";
 const QByteArray LegeRij = "0,\"\",\"\"\r\n";
 
 // Default banner and colours; rows as {row, start x, word, clue}.
@@ -23,8 +23,8 @@ struct Rij {
 };
 Puzzel Maak(const QString& zoekWoord, std::initializer_list<Rij> rijen = {})
 {
-    Puzzel p{QStringLiteral("B"), StandaardKleurVeld, StandaardKleurZoekWoord, StandaardKleurPuzzelWoord, zoekWoord,
-             {}, {}, {}};
+    Puzzel p{{QStringLiteral("B"), StandaardKleurVeld, StandaardKleurZoekWoord, StandaardKleurPuzzelWoord},
+             zoekWoord, {}, {}, {}};
     for (const Rij& r : rijen) {
         p.BeginX[r.i] = r.beginX;
         p.PuzzelWoord[r.i] = QString::fromUtf8(r.woord);
@@ -67,6 +67,8 @@ class TestPuzzelbestand : public QObject
 {
     Q_OBJECT
 private slots:
+    void velden_data();
+    void velden();
     void bytes_data();
     void bytes();
     void lezen_data();
@@ -80,20 +82,58 @@ private slots:
     void herstelRaaktNiets();
 };
 
+// The field rules every file of the program is read with: each field read
+// as a number ("-": none), "|" between, "." for the end of the data.
+void TestPuzzelbestand::velden_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("getallen");
+    QTest::addColumn<QString>("teksten");  // the same fields read as texts
+    QTest::newRow("signs and blanks") << QByteArray(" 12 ,-7,\t+3\r\n-0") << "12|-7|-|0|." << "12 |-7|+3|-0|.";
+    QTest::newRow("empty fields") << QByteArray(",,\r\n") << "0|0|0|." << "|||.";
+    QTest::newRow("more after a number") << QByteArray("12x,1 2,0x1F") << "-|-|-|." << "12x|1 2|0x1F|.";
+    QTest::newRow("32-bit bounds") << QByteArray("2147483647,-2147483648,2147483648") << "2147483647|-2147483648|-|."
+                                   << "2147483647|-2147483648|2147483648|.";
+    QTest::newRow("quotes") << QByteArray("\"a,b\"rest,\"c\r\nd\", \"\",x\"y") << "-|-|0|-|." << "a,b|c\r\nd||-|.";
+    QTest::newRow("cut inside quotes") << QByteArray("\"5,6") << "-|." << "-|.";
+    QTest::newRow("CR, LF and CR LF end a field") << QByteArray("1\r2\n3\r\n\r\n4") << "1|2|3|0|4|."
+                                                  << "1|2|3||4|.";
+    QTest::newRow("Windows-1252") << QByteArray("\"\x80\xE9\x81\"") << "-|." << "\u20AC\u00E9\u0081|.";
+}
+
+void TestPuzzelbestand::velden()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, getallen);
+    QFETCH(QString, teksten);
+    QStringList gelezen;
+    for (RecordLezer r(data); !r.OpEinde();) {
+        const auto g = r.LeesGetal();
+        gelezen << (g ? QString::number(*g) : QStringLiteral("-"));
+    }
+    QCOMPARE(gelezen.join(u'|') + QStringLiteral("|."), getallen);
+    gelezen.clear();
+    for (RecordLezer r(data); !r.OpEinde();)
+        gelezen << r.LeesTekst().value_or(QStringLiteral("-"));
+    QCOMPARE(gelezen.join(u'|') + QStringLiteral("|."), teksten);
+    RecordLezer leeg(data.right(0));
+    QVERIFY(!leeg.LeesGetal() && !leeg.LeesTekst());
+}
+
 void TestPuzzelbestand::bytes_data()
 {
     QTest::addColumn<Puzzel>("puzzel");
     QTest::addColumn<QByteArray>("bestand");
     QTest::newRow("five letters, rows 1 and 3")
         << Voorbeeld()
-        << Kop + "\"APPEL\"\r\n240,\"ANANAS\",\"Tropische vrucht\"\r\n" + LegeRij
+        << Hoofd + "\"APPEL\"\r\n240,\"ANANAS\",\"Tropische vrucht\"\r\n" + LegeRij
                + "196,\"KIPPEN\",\"Leggen eieren\"\r\n" + LegeRij + LegeRij;
-    QTest::newRow("new puzzle") << Maak(QStringLiteral("TAFEL")) << Kop + "\"TAFEL\"\r\n" + LegeRij.repeated(5);
+    QTest::newRow("new puzzle") << Maak(QStringLiteral("TAFEL")) << Hoofd + "\"TAFEL\"\r\n" + LegeRij.repeated(5);
     // Row 19 crosses the column with its 11th letter, the last one allowed.
     QTest::newRow("twenty letters: 25 records")
         << Maak(QStringLiteral("ABCDEFGHIJKLMNOPQRST"),
                 {{19, 20, "ABCDEFGHIJKLMNOPQRST", "Ëén"}, {20, 240, "ZWAAN", ""}})
-        << Kop + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(18)
+        << Hoofd + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(18)
                        + "20,\"ABCDEFGHIJKLMNOPQRST\",\"\xCB\xE9n\"\r\n240,\"ZWAAN\",\"\"\r\n";
 }
 
@@ -113,7 +153,7 @@ void TestPuzzelbestand::lezen_data()
     QTest::addColumn<QByteArray>("puzzel");   // the puzzle read, as written back; empty: refused
     const QByteArray rijen = "240,\"ANANAS\",\"Vrucht\"\r\n" + LegeRij + "196,\"KIPPEN\",\"Eieren\"\r\n" + LegeRij
                              + LegeRij;
-    const QByteArray goed = Kop + "\"APPEL\"\r\n" + rijen;
+    const QByteArray goed = Hoofd + "\"APPEL\"\r\n" + rijen;
     const QByteArray geen;
     QTest::newRow("well formed") << goed << goed;
     QTest::newRow("extra lines ignored") << goed + "\"meer\"\r\nrommel,,,\r\n" << goed;
@@ -121,7 +161,7 @@ void TestPuzzelbestand::lezen_data()
     QTest::newRow("50 MB after the puzzle") << goed + QByteArray(50 << 20, 'x') << goed;
     QTest::newRow("no final CR LF") << goed.chopped(2) << goed;
     QTest::newRow("LF only") << QByteArray(goed).replace("\r\n", "\n") << goed;
-    QTest::newRow("empty search word: no rows") << Kop + "\"\"\r\n" + rijen << Kop + "\"\"\r\n";
+    QTest::newRow("empty search word: no rows") << Hoofd + "\"\"\r\n" + rijen << Hoofd + "\"\"\r\n";
     QTest::newRow("red and green clamped") << QByteArray(goed).replace("230,230,220", "300,-5,220")
                                            << QByteArray(goed).replace("230,230,220", "255,0,220");
     QTest::newRow("empty row: start x is 0") << QByteArray(goed).replace(LegeRij + "196", "50,\"\",\"\"\r\n196")
@@ -131,10 +171,14 @@ void TestPuzzelbestand::lezen_data()
     QTest::newRow("a banner that never ends") << QByteArray(50 << 20, 'x') << geen;
     QTest::newRow("cut in a row record") << goed.left(goed.indexOf("196,\"KIPPEN\"") + 12) << geen;
     QTest::newRow("cut inside the last clue") << goed.chopped(3) << geen;
-    QTest::newRow("cut after a search word") << Kop + "\"APPEL\"\r\n" << geen;
+    QTest::newRow("cut after a search word") << Hoofd + "\"APPEL\"\r\n" << geen;
     QTest::newRow("blue 256") << QByteArray(goed).replace("220,220,240", "220,220,256") << geen;
     QTest::newRow("not a number") << QByteArray(goed).replace("230,230,220", "230,groen,220") << geen;
-    QTest::newRow("21-letter search word") << Kop + "\"ABCDEFGHIJKLMNOPQRSTU\"\r\n" + LegeRij.repeated(21) << geen;
+    QTest::newRow("a number with more after it") << QByteArray(goed).replace("230,230,220", "230,230x,220") << geen;
+    // Letter position 12: the row would start left of the board.
+    QTest::newRow("row starting left of the board")
+        << QByteArray(goed).replace("240,\"ANANAS\"", "-2,\"ABCDEFGHIJKLM\"") << geen;
+    QTest::newRow("21-letter search word") << Hoofd + "\"ABCDEFGHIJKLMNOPQRSTU\"\r\n" + LegeRij.repeated(21) << geen;
     QTest::newRow("row off the column") << QByteArray(goed).replace("196,", "197,") << geen;
     QTest::newRow("row past the right edge") << QByteArray(goed).replace("ANANAS", "ANANASSENPLUKKER") << geen;
     QByteArray binair(4096, '\0');
