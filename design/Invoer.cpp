@@ -206,9 +206,9 @@ void Invoer::List1_Click()
 
 void Invoer::OkKnop_Click()
 {
-    if (bezig)
+    const Bezig wacht(bezig);
+    if (!wacht)
         return;
-    bezig = true;
     OkKnop->Animeer();
     Pauze(0.1);
 
@@ -227,17 +227,14 @@ void Invoer::OkKnop_Click()
                + QStringLiteral("met de ") + QString::number(p) + QStringLiteral("e letter in het woord ") + woord;
     if (!fout.isEmpty()) {
         Meldingen::MsgBox(fout);
-        bezig = false;
         return;
     }
 
     const QString omschrijving = Meldingen::InputBox(
         QStringLiteral("Geef de omschrijving van het woord...") + Regeleinde + Regeleinde + QStringLiteral("  ") + Hoofdletters(woord),
         QStringLiteral(" Omschrijving"), {}, true);
-    if (omschrijving.isEmpty()) {
-        bezig = false;
+    if (omschrijving.isEmpty())
         return;
-    }
 
     Omschrijving[r] = omschrijving;
     BeginX[r] = BeginXVoor(p);
@@ -250,9 +247,9 @@ void Invoer::OkKnop_Click()
 
 void Invoer::ExitKnop_Click()
 {
-    if (bezig)
+    const Bezig wacht(bezig);
+    if (!wacht)
         return;
-    bezig = true;
     ExitKnop->Animeer();
     hoofd.ZetInfo(QStringLiteral("Informatie..."));
     reject();

@@ -30,12 +30,11 @@ void PlaatjesKnop::mousePressEvent(QMouseEvent* e)
 
 bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
 {
-    if (bezig)
+    const Bezig wacht(bezig);
+    if (!wacht)
         return false;
-    bezig = true;
     knop->Animeer();
     Pauze(0.1);
-    bezig = false;
     return true;
 }
 

@@ -27,9 +27,30 @@ private:
     QPoint rust;
 };
 
+// A window's busy flag held while one of its commands runs. The pauses of
+// a command dispatch clicks, so without it a second command could start
+// inside the first. False when the flag was held already: do nothing then.
+class Bezig
+{
+public:
+    explicit Bezig(bool& vlag) : vlag(vlag), vrij(!vlag) { vlag = true; }
+    ~Bezig()
+    {
+        if (vrij)
+            vlag = false;
+    }
+    Bezig(const Bezig&) = delete;
+    Bezig& operator=(const Bezig&) = delete;
+    explicit operator bool() const { return vrij; }
+
+private:
+    bool& vlag;
+    bool vrij;
+};
+
 // Leaving a dialog by its exit picture: the press animation and a pause of
-// 0.1 s, while further clicks wait on the busy flag. False, and nothing
-// played, when a command of the dialog is running already.
+// 0.1 s under the dialog's busy flag. False, and nothing played, when a
+// command of the dialog is running already.
 bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig);
 
 // A black label: drawn behind a control it shows as a border round it.

@@ -92,7 +92,10 @@ void Main::MaakRijKnoppen()
         Knop[i]->setGeometry(KnopX, KnopY(i), KnopBreedte, KnopHoogte);
         Knop[i]->setFocusPolicy(Qt::NoFocus);
         Knop[i]->setToolTip(QStringLiteral(" Woord %1 ").arg(i));
-        connect(Knop[i], &QPushButton::clicked, this, [this, i] { Knop_Click(i); });
+        connect(Knop[i], &QPushButton::clicked, this, [this, i] {
+            if (const Bezig wacht(bezig); wacht)
+                Knop_Click(i);
+        });
         ToonRijKnop(i, false);
     }
 }
@@ -113,7 +116,10 @@ void Main::MaakCommandobalk()
         Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift);
         Etiket(paneel, tekst, p.etiket, p.vlak, opschrift);
         auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, QString::fromLatin1(p.tip));
-        connect(knop, &PlaatjesKnop::geklikt, this, [this, h = handlers[k]] { Commando([this, h] { (this->*h)(); }); });
+        connect(knop, &PlaatjesKnop::geklikt, this, [this, h = handlers[k]] {
+            if (const Bezig wacht(bezig); wacht)
+                (this->*h)();
+        });
         *knoppen[k] = knop;
     }
 }
@@ -131,15 +137,6 @@ void Main::Opstarten()
     BeginWaarden();
     InstellingenLezen(Schrijfpad(InstellingenBestand));
     pic->ZetAchtergrond(KleurVeld.Waarde());
-}
-
-template <typename F> void Main::Commando(F&& f)
-{
-    if (bezig)
-        return;
-    bezig = true;
-    f();
-    bezig = false;
 }
 
 void Main::ToonRijKnop(int i, bool zichtbaar)

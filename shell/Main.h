@@ -59,10 +59,8 @@ private:
     void MaakCommandobalk();
     void MaakInformatieregel();
     void Opstarten();
-    // Runs a command unless one is already running: clicks that arrive
-    // while a command waits in an animation are ignored.
-    template <typename F> void Commando(F&& f);
-
     Pic* pic = nullptr;
+    // A command runs; clicks that arrive while it waits in an animation or
+    // a dialog are ignored.
     bool bezig = false;
 };

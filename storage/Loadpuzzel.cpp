@@ -122,13 +122,12 @@ void Loadpuzzel::File1_Click()
 
 void Loadpuzzel::OkKnop_Click()
 {
-    if (bezig)
+    const Bezig wacht(bezig);
+    if (!wacht)
         return;
-    bezig = true;
     OkKnop->Animeer();
     if (const QString fout = PuzzelLezen(hoofd, basisnaam, bestandsnaam); !fout.isEmpty())
         Meldingen::MsgBox(fout, Meldingen::Knoppen::Ok, QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
-    bezig = false;
 }
 
 void Loadpuzzel::ExitKnop_Click()
