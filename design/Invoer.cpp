@@ -24,19 +24,10 @@ using namespace Algemeen;
 
 namespace {
 
-const QColor Grijs(64, 64, 64);
 const QColor VoorbeeldAchtergrond(230, 230, 220);
 const QString Regeleinde = QStringLiteral("\r\n");
 
 QFont Labelfont() { return Lettertype(QStringLiteral("Arial"), 8.25, false); }
-
-void Kleuren(QWidget* w, QColor basis, QColor tekst)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, basis);
-    pal.setColor(QPalette::Text, tekst);
-    w->setPalette(pal);
-}
 
 } // namespace
 
@@ -72,8 +63,8 @@ void Invoer::MaakBesturing()
     List1->setGeometry(10, 16, 160, 180);
     List1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
     List1->setUniformItemSizes(true);
-    Kleuren(List1, QColor(224, 224, 224), Grijs);
-    Label4 = Etiket(kader, QStringLiteral("0 woorden"), QPoint(118, 200), Grijs, Labelfont());
+    GrijsVeld(List1);
+    Label4 = Etiket(kader, QStringLiteral("0 woorden"), QPoint(118, 200), Tekstgrijs, Labelfont());
 
     ZwarteAchtergrond(kader, QRect(10, 206, 60, 26));
     ZoekKnop = new QPushButton(QStringLiteral("Zoeken"), kader);
@@ -91,7 +82,7 @@ void Invoer::MaakBesturing()
     Lengte->setSingleStep(1);
     Lengte->setPageStep(1);
     Lengte->setValue(MinRijen);
-    Label2 = Etiket(kader, QStringLiteral("Lengte puzzelwoord is 5 letters"), QPoint(272, 70), Grijs, Labelfont());
+    Label2 = Etiket(kader, QStringLiteral("Lengte puzzelwoord is 5 letters"), QPoint(272, 70), Tekstgrijs, Labelfont());
 
     Label3 = Etiket(kader, {}, QPoint(184, 96), QColor(0, 64, 64), Labelfont());
     Label3->setWordWrap(true);
@@ -101,9 +92,9 @@ void Invoer::MaakBesturing()
     Text1 = new QLineEdit(kader);
     Text1->setGeometry(184, 172, 174, 22);
     Text1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
-    Kleuren(Text1, QColor(224, 224, 224), Qt::black);
+    GrijsVeld(Text1, Qt::black);
     MaakBestandsveld(Text1, MaxWoordLengte);
-    Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Grijs, Labelfont());
+    Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Tekstgrijs, Labelfont());
 
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168));
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206));
@@ -241,7 +232,7 @@ void Invoer::OkKnop_Click()
     PuzzelWoord[r] = woord;
     hoofd.Bord().TekenRij(r);
     hoofd.ToonRijKnop(r, false);
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     accept();
 }
 
@@ -251,6 +242,6 @@ void Invoer::ExitKnop_Click()
     if (!wacht)
         return;
     ExitKnop->Animeer();
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     reject();
 }

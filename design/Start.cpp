@@ -16,7 +16,6 @@
 using namespace Algemeen;
 
 namespace {
-const QColor Grijs(64, 64, 64);
 }
 
 QString ZonderBlanco(const QString& s)
@@ -37,16 +36,13 @@ Start::Start(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
     Text1 = new QLineEdit(kader);
     Text1->setGeometry(16, 20, 220, 24);
     Text1->setFont(Lettertype(MsSansSerif, 9.75, true));
-    QPalette pal = Text1->palette();
-    pal.setColor(QPalette::Base, QColor(224, 224, 224));
-    pal.setColor(QPalette::Text, Grijs);
-    Text1->setPalette(pal);
+    GrijsVeld(Text1);
     MaakBestandsveld(Text1, MaxWoordLengte);
 
-    CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Grijs, Lettertype(QStringLiteral("Arial"), 12, true));
+    CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Tekstgrijs, Lettertype(QStringLiteral("Arial"), 12, true));
 
     Tekstlabel(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
-               QRect(16, 50, 226, 30), Grijs);
+               QRect(16, 50, 226, 30), Tekstgrijs);
 
     ZwarteAchtergrond(kader, QRect(272, 20, 60, 52));
     OkKnop = new QPushButton(QStringLiteral("Ok"), kader);
@@ -111,6 +107,6 @@ void Start::OkKnop_Click()
 
 void Start::CancelKnop_Click()
 {
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     reject();
 }

@@ -1,6 +1,8 @@
 // The preview control: blits its surface, reports any mouse button.
 #include "design/Voorbeeld.h"
 
+#include "shell/Bouwstenen.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,7 +10,7 @@
 Voorbeeld::Voorbeeld(QWidget* ouder)
     : QWidget(ouder), vlak(251, 44, QColor(230, 230, 220), VoorbeeldLettertype())
 {
-    vlak.TekstKleur = QColor(64, 64, 64);
+    vlak.TekstKleur = Tekstgrijs;
     resize(251, 44);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

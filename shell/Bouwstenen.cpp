@@ -38,6 +38,14 @@ bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
     return true;
 }
 
+void GrijsVeld(QWidget* veld, QColor tekst)
+{
+    QPalette pal = veld->palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    pal.setColor(QPalette::Text, tekst);
+    veld->setPalette(pal);
+}
+
 QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats)
 {
     auto* l = new QLabel(ouder);

@@ -53,6 +53,12 @@ private:
 // command of the dialog is running already.
 bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig);
 
+// The grey of the windows' texts.
+inline const QColor Tekstgrijs(64, 64, 64);
+
+// A text field or list on the light grey of every window, its text in kleur.
+void GrijsVeld(QWidget* veld, QColor tekst = Tekstgrijs);
+
 // A black label: drawn behind a control it shows as a border round it.
 QLabel* ZwarteAchtergrond(QWidget* ouder, QRect plaats);
 

@@ -8,6 +8,9 @@
 #include <QString>
 
 class Pic;
+
+// What the information line says when nothing is under way.
+inline const QString Informatie = QStringLiteral("Informatie...");
 class QWidget;
 
 class Hoofdscherm

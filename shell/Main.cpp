@@ -127,7 +127,7 @@ void Main::MaakCommandobalk()
 void Main::MaakInformatieregel()
 {
     QFrame* kader = Kader(this, QRect(46, 470, 479, 29));
-    InfoBalk = Etiket(kader, QStringLiteral("Informatie"), QPoint(6, 9), QColor(64, 64, 64),
+    InfoBalk = Etiket(kader, QStringLiteral("Informatie"), QPoint(6, 9), Tekstgrijs,
                       Lettertype(QStringLiteral("Arial"), 9.75, false));
     InfoBalk->resize(466, 16);
 }
@@ -197,7 +197,7 @@ void Main::OptieKnop_Click()
         MaakBrowser();
     if (Browser->isVisible()) {
         Browser->hide();
-        ZetInfo(QStringLiteral("Informatie..."));
+        ZetInfo(Informatie);
         OptieKnop->setToolTip(TipHelpDicht);
     } else {
         // Loaded anew on every opening, so an edited page shows at once;

@@ -23,7 +23,6 @@ using namespace Algemeen;
 namespace {
 
 const QString Puzzelmap = QStringLiteral("puzzels");
-const QColor Grijs(64, 64, 64);
 
 } // namespace
 
@@ -55,7 +54,7 @@ QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString&
     hoofd.VerbergRijKnoppen();
     for (int i = 1; i <= AantalRijen(); ++i) {
         if (RijGevuld(i)) {
-            hoofd.ZetInfo(QStringLiteral("Informatie..."));
+            hoofd.ZetInfo(Informatie);
         } else {
             hoofd.ToonRijKnop(i, true);
             hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
@@ -73,14 +72,12 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
     File1 = new QListWidget(kader);
     File1->setGeometry(10, 16, 185, 214);
     File1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
-    QPalette pal = File1->palette();
-    pal.setColor(QPalette::Base, QColor(224, 224, 224));
-    File1->setPalette(pal);
+    GrijsVeld(File1, Qt::black);
 
-    Label2 = Etiket(kader, QString(), QPoint(12, 232), Grijs, labelFont);
+    Label2 = Etiket(kader, QString(), QPoint(12, 232), Tekstgrijs, labelFont);
     Label2->resize(96, 13);
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262));
-    Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Grijs, labelFont)->resize(24, 13);
+    Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Tekstgrijs, labelFont)->resize(24, 13);
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262));
 
     // Selection rather than the click itself, so the arrow keys choose too;
@@ -134,6 +131,6 @@ void Loadpuzzel::ExitKnop_Click()
 {
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     accept();
 }

@@ -20,7 +20,6 @@ using namespace Algemeen;
 
 namespace {
 
-const QColor Grijs(64, 64, 64);
 
 const QString ItemNamen[] = {
     QStringLiteral("Achtergrondkleur puzzelveld"),
@@ -89,7 +88,7 @@ void Tools::MaakKleurbalken(QWidget* kader)
                QStringLiteral("Selecteer een onderdeel, schuif d.m.v. de drie scrollbalken de juiste kleuren, "
                               "klik op de knop Ok om de wijzigingen te saven."),
                QRect(185, 22, 155, 62), QColor(0, 64, 64));
-    Label2 = Tekstlabel(kader, ItemNamen[0], QRect(14, 80, 136, 33), Grijs);
+    Label2 = Tekstlabel(kader, ItemNamen[0], QRect(14, 80, 136, 33), Tekstgrijs);
 
     for (QScrollBar* b : {Rscroll, Gscroll, Bscroll})
         connect(b, &QScrollBar::valueChanged, this, &Tools::Balk_Change);
@@ -102,13 +101,10 @@ void Tools::MaakKoptekst(QWidget* kader)
     Text1 = new QLineEdit(kader);
     Text1->setGeometry(12, 114, 322, 22);
     Text1->setFont(Lettertype(QStringLiteral("Arial"), 9, true));
-    QPalette pal = Text1->palette();
-    pal.setColor(QPalette::Base, QColor(224, 224, 224));
-    pal.setColor(QPalette::Text, QColor(64, 64, 0));
-    Text1->setPalette(pal);
+    GrijsVeld(Text1, QColor(64, 64, 0));
     MaakBestandsveld(Text1, 0);
     Text1->setText(KopTekst);
-    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Grijs, false);
+    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Tekstgrijs, false);
 }
 
 Kleur& Tools::ItemKleur(int item)
@@ -162,6 +158,6 @@ void Tools::ExitKnop_Click()
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
     KopTekst = Text1->text();
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     accept();
 }
