@@ -4,12 +4,23 @@
 
 #include "board/Tekenvlak.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QResource>
 
 namespace {
+
+// A transparent picture of the given size, in as many pixels as the
+// sharpest screen shows; painters on it draw in the given size.
+QImage Leeg(QSize maat)
+{
+    const qreal verhouding = qGuiApp->devicePixelRatio();
+    QImage beeld(maat * verhouding, QImage::Format_ARGB32_Premultiplied);
+    beeld.setDevicePixelRatio(verhouding);
+    beeld.fill(Qt::transparent);
+    return beeld;
+}
 
 void Tegel(QPainter& p, QRectF r, QColor kleur, double straal)
 {
@@ -122,44 +133,15 @@ void Glyph(QPainter& p, Commando c)
 
 } // namespace
 
-QByteArray Pixelbytes(const QImage& beeld)
+QPixmap Icoon(Commando c)
 {
-    QByteArray bytes;
-    for (int y = 0; y < beeld.height(); ++y)
-        bytes.append(reinterpret_cast<const char*>(beeld.constScanLine(y)), beeld.width() * 4);
-    return bytes;
-}
-
-QImage TekenIcoon(Commando c)
-{
-    QImage beeld(IcoonMaat, IcoonMaat, QImage::Format_ARGB32_Premultiplied);
-    beeld.fill(Qt::transparent);
+    QImage beeld = Leeg(QSize(32, 32));
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
     Tegel(p, QRectF(1.5, 1.5, 29, 29), Kleur(c), 6);
     Glyph(p, c);
-    return beeld;
-}
-
-QImage Meegebracht(const QString& bron, QSize maat, QImage::Format formaat)
-{
-    // Uncompressed: decoding a compressed picture takes longer than drawing
-    // it. The C locale spares the lookup of the system's.
-    const QResource r(bron, QLocale::c());
-    if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression
-        || r.size() != qint64(maat.width()) * maat.height() * 4)
-        return {};
-    return QImage(r.data(), maat.width(), maat.height(), maat.width() * 4, formaat);
-}
-
-QPixmap Icoon(Commando c)
-{
-    // The icons the build drew, one under the other in command order.
-    const QImage iconen = Meegebracht(QStringLiteral(":/iconen.argb32"), QSize(IcoonMaat, IcoonMaat * AantalCommandos),
-                                      QImage::Format_ARGB32_Premultiplied);
-    if (iconen.isNull())
-        return QPixmap::fromImage(TekenIcoon(c));
-    return QPixmap::fromImage(iconen.copy(0, int(c) * IcoonMaat, IcoonMaat, IcoonMaat));
+    p.end();
+    return QPixmap::fromImage(beeld);
 }
 
 QColor KnopBlauw() { return QColor(40, 70, 170); }
@@ -168,9 +150,8 @@ QColor KnopGroen() { return QColor(20, 120, 60); }
 
 QPixmap KnopPlaatje(const QString& woord, QColor vlak)
 {
-    QPixmap pm(40, 30);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+    QImage beeld = Leeg(QSize(40, 30));
+    QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
     Tegel(p, QRectF(0.5, 0.5, 39, 29), vlak, 5);
     p.setFont(Lettertype(QStringLiteral("Liberation Sans"), 9, true));
@@ -178,5 +159,6 @@ QPixmap KnopPlaatje(const QString& woord, QColor vlak)
     p.drawText(QRectF(1, 1, 40, 30), Qt::AlignCenter, woord);
     p.setPen(QColor(225, 225, 225));
     p.drawText(QRectF(0, 0, 40, 30), Qt::AlignCenter, woord);
-    return pm;
+    p.end();
+    return QPixmap::fromImage(beeld);
 }

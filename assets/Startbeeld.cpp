@@ -1,21 +1,12 @@
-// The start image: drawn in code so it stays editable, drawn once by the
-// build into pixels the program carries, so a start does not spend its
-// first milliseconds laying out text in four fonts nothing else uses.
+// The start image, drawn in code so it stays editable.
 #include "assets/Startbeeld.h"
 
-#include "assets/Plaatjes.h"
 #include "board/Tekenvlak.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 QImage Startbeeld()
-{
-    const QImage klaar = Meegebracht(QStringLiteral(":/startbeeld.rgb32"), QSize(507, 453), QImage::Format_RGB32);
-    return klaar.isNull() ? TekenStartbeeld() : klaar;  // drawn in a build without the picture
-}
-
-QImage TekenStartbeeld()
 {
     // Laid out on the 503 x 449 part the board shows; the image itself is as
     // large as the control, so its last 4 columns and rows stay unseen.

@@ -4,9 +4,4 @@
 
 #include <QImage>
 
-// The image as the program shows it: the one the build drew, or, where the
-// build carries none, drawn now.
 QImage Startbeeld();
-
-// The image drawn by the code (what the build stores).
-QImage TekenStartbeeld();

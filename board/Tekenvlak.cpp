@@ -25,35 +25,10 @@ const QString MsSansSerif = QStringLiteral("Liberation Sans");
 QFont BordLettertype() { return Lettertype(MsSansSerif, 9.75, true, true); }
 QFont VoorbeeldLettertype() { return Lettertype(MsSansSerif, 8.25, true, true); }
 
-namespace {
-
-// The bitmap of the given size that shows beeld from its top-left corner on
-// the background. An opaque picture that covers it all is not copied: the
-// bitmap looks into the picture's own pixels (and keeps them alive) until
-// the first drawing copies them. The start image thus costs no megabyte of
-// filling and copying at start-up, and its read-only pixels are never
-// written.
-QImage Geplaatst(const QImage& beeld, QSize maat, QColor achtergrond)
-{
-    if (beeld.format() == QImage::Format_RGB32 && beeld.width() >= maat.width() && beeld.height() >= maat.height()) {
-        auto* houder = new QImage(beeld);
-        return QImage(houder->constBits(), maat.width(), maat.height(), houder->bytesPerLine(), houder->format(),
-                      [](void* h) { delete static_cast<QImage*>(h); }, houder);
-    }
-    QImage uit(maat, QImage::Format_RGB32);
-    uit.fill(achtergrond);
-    if (!beeld.isNull()) {
-        QPainter p(&uit);
-        p.drawImage(QPoint(0, 0), beeld);
-    }
-    return uit;
-}
-
-} // namespace
-
 Tekenvlak::Tekenvlak(int breedte, int hoogte, QColor achtergrond, QFont font, const QImage& begin)
-    : Beeld(Geplaatst(begin, QSize(breedte, hoogte), achtergrond)), Achtergrond(achtergrond), Font(std::move(font))
+    : Beeld(breedte, hoogte, QImage::Format_RGB32), Achtergrond(achtergrond), Font(std::move(font))
 {
+    Plaats(begin);
 }
 
 void Tekenvlak::Wis() { Beeld.fill(Achtergrond); }
@@ -77,4 +52,9 @@ void Tekenvlak::text(int x, int y, const QString& s)
     p.drawText(QPoint(x, y + QFontMetrics(Font, &Beeld).ascent()), s);
 }
 
-void Tekenvlak::Plaats(const QImage& beeld) { Beeld = Geplaatst(beeld, Beeld.size(), Achtergrond); }
+void Tekenvlak::Plaats(const QImage& beeld)
+{
+    Wis();
+    QPainter p(&Beeld);
+    p.drawImage(QPoint(0, 0), beeld);
+}

@@ -14,7 +14,7 @@ PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, 
     : QLabel(ouder), rust(rust)
 {
     setPixmap(plaatje);
-    resize(plaatje.size());
+    resize(plaatje.deviceIndependentSize().toSize());
     move(rust);
     if (!tip.isEmpty())
         setToolTip(tip);
