@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QScopeGuard>
 #include <QScrollBar>
 
@@ -25,11 +26,11 @@ const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
 Afdrukken::Printermaker printermaker;
 
-std::unique_ptr<Printerlaag> MaakPrinter()
+std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
 {
     if (printermaker)
         return printermaker();
-    return std::make_unique<Papier>(Programmamap(PdfBestand));
+    return std::make_unique<Papier>(Programmamap(PdfBestand), printer);
 }
 
 // The layout is given in twips; the controls are placed in pixels.
@@ -49,6 +50,9 @@ Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd
     // The panel's top edge lies above the client area, out of sight.
     Frame1 = Kader(this, Twips(60, -30, 4605, 2910));
     Algemeen::ZonderTekst = false;
+    // The printer is the one there when the dialog opened: should it vanish
+    // before Print, the maker hears so instead of finding a PDF.
+    printer = QPrinterInfo::defaultPrinterName();
     MaakMiniatuur();
     MaakOpties();
     MaakKnoppen();
@@ -176,17 +180,18 @@ void Afdrukken::OkKnop_Click()
 
     pagina.Bord = bord.Beeld();
     pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
-    std::unique_ptr<Printerlaag> printer = MaakPrinter();
-    const bool gelukt = DrukPagina(*printer, pagina);
+    std::unique_ptr<Printerlaag> uitvoer = MaakPrinter(printer);
+    const bool gelukt = DrukPagina(*uitvoer, pagina);
 
     letters.dismiss();
     if (zonderTekst)
         bord.TekenLetters();
 
-    if (!gelukt)
-        Meldingen::MsgBox(QStringLiteral("Het afdrukken is mislukt.\r\n") + printer->Fout());
-    else if (!printer->Bestand().isEmpty())
-        OpenBestand(this, printer->Bestand());
+    // An empty reason: the maker chose not to print and needs no message.
+    if (!gelukt && !uitvoer->Fout().isEmpty())
+        Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + uitvoer->Fout());
+    else if (gelukt && !uitvoer->Bestand().isEmpty())
+        OpenBestand(this, uitvoer->Bestand());
 }
 
 void Afdrukken::Scannen()
