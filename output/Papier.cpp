@@ -127,17 +127,28 @@ bool Papier::Mislukt(const QString& waarom, const QString& reden)
     return false;
 }
 
+bool Papier::CupsMislukt(const QString& anders)
+{
+    const ipp_status_t status = cupsLastError();
+    const QString reden = CupsReden();
+    if (status == IPP_STATUS_ERROR_NOT_FOUND)
+        return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
+    // libcups gives this status when it cannot reach the scheduler at all.
+    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer), reden);
+    return Mislukt(anders, status > IPP_STATUS_OK_EVENTS_COMPLETE ? reden : QString());
+}
+
 bool Papier::NaarPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
     if (info.isNull()) {
-        // Gone, or the print system itself is: only CUPS can tell which.
-        if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toLocal8Bit().constData(), nullptr))
-            cupsFreeDests(1, dest);
-        if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND || cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
-            return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer));
-        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer),
-                       CupsReden());
+        // Gone, or the print system itself is: a question to CUPS tells which.
+        ipp_t* vraag = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ("ipp://localhost/printers/" + printer.toUtf8()).constData());
+        ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, vraag, "/"));
+        return CupsMislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer));
     }
 
     // QPrinter keeps the paper it starts with (A4) on any printer that
@@ -214,15 +225,10 @@ bool Papier::Verstuur(const QByteArray& document, const QString& papier)
         genomen = cupsFinishDocument(CUPS_HTTP_DEFAULT, naam.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
     }
     if (!genomen) {
-        const ipp_status_t status = cupsLastError();
-        const QString reden = CupsReden();
+        const bool mislukt = CupsMislukt(QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer));
         if (opdracht > 0)
             cupsCancelJob2(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
-        if (status == IPP_STATUS_ERROR_NOT_FOUND)
-            return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
-        if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-            return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer), reden);
-        return Mislukt(QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer), reden);
+        return mislukt;
     }
     return VolgOpdracht(opdracht);
 }

@@ -51,6 +51,9 @@ private:
     bool Verstuur(const QByteArray& document, const QString& papier);
     bool VolgOpdracht(int opdracht);
     bool Mislukt(const QString& waarom, const QString& reden = {});
+    // After a failed call into CUPS: its own verdict where it has one,
+    // otherwise `anders`.
+    bool CupsMislukt(const QString& anders);
     // Plays the page `paginas` times; false when the device would not paint.
     bool Teken(QPagedPaintDevice& apparaat, int paginas);
 
