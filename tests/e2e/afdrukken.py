@@ -117,6 +117,8 @@ def eerste_deel(cups):
         verwacht(LETTER in info and re.search(r'^Pages:\s+1$', info, re.M), f'the page is not one Letter sheet:\n{info}')
         controleer_tekst(cups.uitvoer)
         verwacht(printbord(cups.uitvoer, 'afdrukken-met').data == scherm.data, 'the printed board is not the screen board')
+        # The sheet as a 300 dpi printer would put it on paper, to look at.
+        subprocess.run(['pdftoppm', '-r', '300', '-png', cups.uitvoer, os.path.join(UIT, 'afdrukken-300dpi')], check=True)
 
         p.klik(dlg, *CHECK1)
         p.klik(dlg, *MEER)
@@ -136,8 +138,6 @@ def eerste_deel(cups):
         verwacht(zonder_letters(na) == zonder_letters(scherm)
                  and all(any(na.pixel(*punt) == (0, 0, 0) for punt in binnen(x, y)) for x, y in vakjes()),
                  'the board lacks its letters')
-        subprocess.run(['pdftoppm', '-r', '300', '-png', '-f', '1', '-l', '1', cups.uitvoer,
-                        os.path.join(UIT, 'afdrukken-300dpi')], check=True)
 
         cups.cups('cupsreject', PRINTER)
         p.klik(dlg, *OK, rust=0.4)
