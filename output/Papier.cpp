@@ -157,7 +157,7 @@ bool Papier::NaarPrinter()
     instellingen.setPageSize(info.defaultPageSize());
     instellingen.setPageOrientation(QPageLayout::Portrait);
     QPageLayout layout = instellingen.pageLayout();
-    if (!PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel) && !KiesPapier(layout))
+    if (!PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel) && !KiesPapier(info, layout))
         return false;
 
     QByteArray document;
@@ -176,23 +176,21 @@ bool Papier::NaarPrinter()
     return Verstuur(document, layout.pageSize().key());
 }
 
-bool Papier::KiesPapier(QPageLayout& layout)
+bool Papier::KiesPapier(const QPrinterInfo& info, QPageLayout& layout)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
     QPrinter proef(info, QPrinter::HighResolution);
     proef.setPageOrientation(QPageLayout::Portrait);
-    // Of the papers the printer offers, the same sheet without its margins
-    // comes first, then the smallest that holds the page.
+    // Of the papers the printer offers that hold the page, the same sheet
+    // without its margins comes first, then the smallest.
+    auto rang = [&layout](const QPageLayout& l) {
+        const QSizeF maat = l.pageSize().size(QPageSize::Point);
+        return std::pair(!l.pageSize().isEquivalentTo(layout.pageSize()), maat.width() * maat.height());
+    };
     std::optional<QPageLayout> beste;
-    auto oppervlak = [](const QPageLayout& l) { return l.fullRect(QPageLayout::Point).width() * l.fullRect(QPageLayout::Point).height(); };
     for (const QPageSize& maat : info.supportedPageSizes()) {
-        if (!proef.setPageSize(maat) || !PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel))
-            continue;
-        const QPageLayout kandidaat = proef.pageLayout();
-        const bool zelfdeVel = maat.isEquivalentTo(layout.pageSize());
-        if (!beste || (zelfdeVel && !beste->pageSize().isEquivalentTo(layout.pageSize()))
-            || (zelfdeVel == beste->pageSize().isEquivalentTo(layout.pageSize()) && oppervlak(kandidaat) < oppervlak(*beste)))
-            beste = kandidaat;
+        if (proef.setPageSize(maat) && PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel)
+            && (!beste || rang(proef.pageLayout()) < rang(*beste)))
+            beste = proef.pageLayout();
     }
     const QString standaard = layout.pageSize().name();
     if (!beste)

@@ -13,6 +13,7 @@
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinterInfo;
 
 class Papier : public Printerlaag
 {
@@ -46,7 +47,7 @@ private:
     bool NaarPdf();
     // The paper to print on, asked of the user when the default is too
     // small; false when nothing is to be printed.
-    bool KiesPapier(QPageLayout& layout);
+    bool KiesPapier(const QPrinterInfo& info, QPageLayout& layout);
     // Hands the document to the print system and watches it start.
     bool Verstuur(const QByteArray& document, const QString& papier);
     bool VolgOpdracht(int opdracht);
