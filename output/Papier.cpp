@@ -245,10 +245,12 @@ bool Papier::VolgOpdracht(int opdracht)
         if (!antwoord)
             return true;
         const int stand = ippGetInteger(ippFindAttribute(antwoord, "job-state", IPP_TAG_ENUM), 0);
-        QString reden = QString::fromUtf8(
-            ippGetString(ippFindAttribute(antwoord, "job-printer-state-message", IPP_TAG_TEXT), 0, nullptr));
+        auto tekst = [antwoord](const char* naam, ipp_tag_t soort) {
+            return QString::fromUtf8(ippGetString(ippFindAttribute(antwoord, naam, soort), 0, nullptr));
+        };
+        QString reden = tekst("job-printer-state-message", IPP_TAG_TEXT);
         if (reden.isEmpty())
-            reden = QString::fromUtf8(ippGetString(ippFindAttribute(antwoord, "job-state-reasons", IPP_TAG_KEYWORD), 0, nullptr));
+            reden = tekst("job-state-reasons", IPP_TAG_KEYWORD);
         ippDelete(antwoord);
         if (stand == IPP_JSTATE_CANCELED || stand == IPP_JSTATE_ABORTED)
             return Mislukt(QStringLiteral("De printer %1 heeft de opdracht afgebroken.").arg(printer), reden);

@@ -261,7 +261,8 @@ private slots:
         QCOMPARE(o.Aantallen, QList<int>{3});
         QVERIFY(!o.Op({6150, 8040}));
         QCOMPARE(o.Op({600, 8700})->tekst, QStringLiteral("  1. omschrijving 1"));
-        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{} : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
+        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{}
+                                            : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
         QVERIFY(d.isVisible());
         // Afterwards the dialog answers again; closing it is no Exit.
         Klik(d.OkKnop);
@@ -306,7 +307,8 @@ private slots:
                      qPrintable(QStringLiteral("%1 at %2 %3").arg(QLatin1StringView(tekst)).arg(p.x()).arg(p.y())));
         }
         // The board stored losslessly, every pixel a whole block of pixels.
-        const QStringList plaatje = Uitvoer(QStringLiteral("pdfimages"), {"-list", "-f", "1", "-l", "1", map.filePath("wendolo.pdf")})
+        const QString uit = map.filePath(QStringLiteral("wendolo.pdf"));
+        const QStringList plaatje = Uitvoer(QStringLiteral("pdfimages"), {"-list", "-f", "1", "-l", "1", uit})
                                         .section(u'\n', 2, 2).simplified().split(u' ');
         const int k = plaatje.value(3).toInt() / 503;
         QVERIFY2(k > 1 && plaatje.mid(3, 2) == QStringList({QString::number(503 * k), QString::number(449 * k)})
@@ -321,12 +323,14 @@ private slots:
         QTest::addColumn<int>("laagsteRegel");
         QTest::addColumn<bool>("past");
         const QMarginsF smal(10, 10, 10, 10);
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, smal);
         const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 36, 18, 36));
-        QTest::newRow("A4, 20 rijen") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, smal) << 14700 << true;
+        QTest::newRow("A4, 20 rijen") << a4 << 14700 << true;
         QTest::newRow("Letter, 5 rijen") << letter << 10650 << true;
         QTest::newRow("Letter, 20 rijen") << letter << 14700 << false;
         QTest::newRow("A4 liggend") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, smal) << 10650 << false;
-        QTest::newRow("A4 brede zijmarges") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(100, 10, 100, 10)) << 10650 << false;
+        QTest::newRow("A4 brede zijmarges")
+            << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(100, 10, 100, 10)) << 10650 << false;
     }
     void papierPast()
     {
