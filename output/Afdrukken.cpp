@@ -16,21 +16,21 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QScopeGuard>
 #include <QScrollBar>
 
 namespace {
 
-const QColor Tekstkleur(64, 64, 64);
 const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
 Afdrukken::Printermaker printermaker;
 
-std::unique_ptr<Printerlaag> MaakPrinter()
+std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
 {
     if (printermaker)
         return printermaker();
-    return std::make_unique<Papier>(Schrijfpad(PdfBestand));
+    return std::make_unique<Papier>(Schrijfpad(PdfBestand), printer);
 }
 
 // The layout is given in twips; the controls are placed in pixels.
@@ -50,6 +50,9 @@ Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd
     // The panel's top edge lies above the client area, out of sight.
     Frame1 = Kader(this, Twips(60, -30, 4605, 2910));
     Algemeen::ZonderTekst = false;
+    // The printer is the one there when the dialog opened: should it vanish
+    // before Print, the maker hears so instead of finding a PDF.
+    printer = QPrinterInfo::defaultPrinterName();
     MaakMiniatuur();
     MaakOpties();
     MaakKnoppen();
@@ -89,7 +92,7 @@ void Afdrukken::MaakOpties()
     Aantal->setPageStep(3);
     Aantal->setValue(1);
     connect(Aantal, &QScrollBar::valueChanged, this, &Afdrukken::Aantal_Change);
-    Label2 = Etiket(Frame1, QStringLiteral("1 Pagina"), Twips(1260, 2490), Tekstkleur, font);
+    Label2 = Etiket(Frame1, QStringLiteral("1 Pagina"), Twips(1260, 2490), Tekstgrijs, font);
 
     auto vakje = [this](QRect plaats, void (Afdrukken::*handler)()) {
         auto* c = new QCheckBox(Frame1);
@@ -100,16 +103,16 @@ void Afdrukken::MaakOpties()
         return c;
     };
     Check1 = vakje(Twips(1950, 300, 225, 255), &Afdrukken::Check1_Click);
-    Label3 = Etiket(Frame1, QStringLiteral("Puzzel afdrukken met tekst"), Twips(2250, 330), Tekstkleur, font);
+    Label3 = Etiket(Frame1, QStringLiteral("Puzzel afdrukken met tekst"), Twips(2250, 330), Tekstgrijs, font);
     Check2 = vakje(Twips(1950, 630, 225, 225), &Afdrukken::Check2_Click);
-    Label4 = Etiket(Frame1, QStringLiteral("Met border om puzzel"), Twips(2250, 660), Tekstkleur, font);
+    Label4 = Etiket(Frame1, QStringLiteral("Met border om puzzel"), Twips(2250, 660), Tekstgrijs, font);
     Check3 = vakje(Twips(1950, 960, 225, 225), &Afdrukken::Check3_Click);
-    Label5 = Etiket(Frame1, QStringLiteral("Met datum en tijd afdrukken"), Twips(2250, 990), Tekstkleur, font);
+    Label5 = Etiket(Frame1, QStringLiteral("Met datum en tijd afdrukken"), Twips(2250, 990), Tekstgrijs, font);
 }
 
 void Afdrukken::MaakKnoppen()
 {
-    Label6 = Etiket(Frame1, QStringLiteral("Print"), Twips(2640, 2490), Tekstkleur, Dialoogfont());
+    Label6 = Etiket(Frame1, QStringLiteral("Print"), Twips(2640, 2490), Tekstgrijs, Dialoogfont());
     OkKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Print"), KnopGroen()), Twips(3060, 2310));
     ExitKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), Twips(3810, 2310));
     connect(OkKnop, &PlaatjesKnop::geklikt, this, &Afdrukken::OkKnop_Click);
@@ -148,10 +151,9 @@ void Afdrukken::Aantal_Change()
 
 void Afdrukken::OkKnop_Click()
 {
-    if (bezig)
+    const Bezig wacht(bezig);
+    if (!wacht)
         return;
-    bezig = true;
-    auto klaar = qScopeGuard([this] { bezig = false; });
 
     // Everything is read at the click: a click on Check1 during the sweep
     // must not change whether the letters are blanked and restored.
@@ -177,17 +179,18 @@ void Afdrukken::OkKnop_Click()
 
     pagina.Bord = bord.Beeld();
     pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
-    std::unique_ptr<Printerlaag> printer = MaakPrinter();
-    const bool gelukt = DrukPagina(*printer, pagina);
+    std::unique_ptr<Printerlaag> uitvoer = MaakPrinter(printer);
+    const bool gelukt = DrukPagina(*uitvoer, pagina);
 
     letters.dismiss();
     if (zonderTekst)
         bord.TekenLetters();
 
-    if (!gelukt)
-        Meldingen::MsgBox(QStringLiteral("Het afdrukken is mislukt.\r\n") + printer->Fout());
-    else if (!printer->Bestand().isEmpty())
-        OpenBestand(this, printer->Bestand());
+    // An empty reason: the maker chose not to print and needs no message.
+    if (!gelukt && !uitvoer->Fout().isEmpty())
+        Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + uitvoer->Fout());
+    else if (gelukt && !uitvoer->Bestand().isEmpty())
+        OpenBestand(this, uitvoer->Bestand());
 }
 
 void Afdrukken::Scannen()
@@ -208,7 +211,7 @@ void Afdrukken::ExitKnop_Click()
 {
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    hoofd.ZetInfo(QStringLiteral("Informatie..."));
+    hoofd.ZetInfo(Informatie);
     accept();
 }
 

@@ -1,37 +1,62 @@
 // Playing the page on paper or into a PDF.
+//
+// Qt's own CUPS output hands its file to the print system and drops the
+// answer, so a queue that refuses the job looks like a success. The page is
+// therefore rendered here as a PDF on the printer's paper and handed over
+// through libcups, which says whether the job was taken and lets us watch it
+// start.
 #include "output/Papier.h"
 
 #include "output/Pagina.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
 #include "storage/Heelbestand.h"
 
-#include <QFontMetricsF>
+#include <QBuffer>
+#include <QElapsedTimer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cups/cups.h>
+
+#include <optional>
 
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+// The resolution the PDF without a printer is laid out for.
+constexpr int PdfDpi = 600;
+// How long a job is watched for the print system cancelling it at once.
+constexpr int VolgMs = 3000;
 
 QSizeF AfdrukbaarInTwips(const QPageLayout& layout)
 {
     return layout.paintRect(QPageLayout::Inch).size() * TwipsPerInch;
 }
 
+// The print system's last answer, as it words it.
+QString CupsReden() { return QString::fromLocal8Bit(cupsLastErrorString()); }
+
 } // namespace
 
-bool PaginaPast(QSizeF twips)
+bool PaginaPast(QSizeF twips, int laagsteRegel)
 {
     using namespace Paginamaat;
     const int rechts = Links + BordvakBreedte;
-    // The last line is an 11 pt line: one line pitch below its top.
-    const int onder = EersteRegelY + Regelafstand * 20 + AntwoordAfstand + Regelafstand;
+    // The lowest line is an 11 pt line: one line pitch below its top.
+    const int onder = laagsteRegel + Regelafstand;
     return twips.height() > twips.width() && twips.width() > rechts && twips.height() > onder;
 }
 
-Papier::Papier(QString pdf, Uitvoer uitvoer) : pdf(std::move(pdf)), uitvoer(uitvoer) {}
+int Vergroting(int dpi)
+{
+    const int perPixel = 1440 / Paginamaat::Twips;
+    return std::max(1, (std::min(dpi, 600) + perPixel - 1) / perPixel);
+}
+
+Papier::Papier(QString pdf, QString printer) : pdf(std::move(pdf)), printer(std::move(printer)) {}
 
 void Papier::ZetAantal(int kopieen) { aantal = qBound(1, kopieen, 20); }
 
@@ -52,11 +77,13 @@ void Papier::ZetKleur(QColor kleur)
 
 void Papier::ZetPositie(int x, int y)
 {
+    huidigeY = y;
     stappen.push_back([x, y](QPainter&, Stand& s) { s.positie = QPointF(x, y); });
 }
 
 void Papier::Print(const QString& regel)
 {
+    laagsteRegel = std::max(laagsteRegel, huidigeY);
     stappen.push_back([regel](QPainter& p, Stand& s) {
         p.setFont(s.font);
         p.setPen(s.kleur);
@@ -67,7 +94,15 @@ void Papier::Print(const QString& regel)
 
 void Papier::Plaatje(const QImage& beeld, QRect doel)
 {
-    stappen.push_back([beeld, doel](QPainter& p, Stand&) { p.drawImage(doel, beeld); });
+    // Every pixel a whole block of equal pixels: the device's own scaling
+    // then has nothing to blur or ring. One enlargement serves every copy,
+    // so the PDF holds the picture once.
+    stappen.push_back([beeld, doel, groot = QImage()](QPainter& p, Stand& s) mutable {
+        const QSize maat = beeld.size() * s.vergroting;
+        if (groot.size() != maat)
+            groot = beeld.scaled(maat, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        p.drawImage(doel, groot);
+    });
 }
 
 void Papier::Rechthoek(QPoint van, QPoint tot, QColor kleur)
@@ -83,34 +118,148 @@ bool Papier::EindeDocument()
 {
     fout.clear();
     bestand.clear();
-    if (uitvoer == Uitvoer::Systeem) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull())
-            return NaarPrinter(info);
-    }
-    return NaarPdf();
+    return printer.isEmpty() ? NaarPdf() : NaarPrinter();
 }
 
-bool Papier::NaarPrinter(const QPrinterInfo& info)
+bool Papier::Mislukt(const QString& waarom, const QString& reden)
 {
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Wendolo"));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    if (!PaginaPast(AfdrukbaarInTwips(printer.pageLayout()))) {
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        if (!PaginaPast(AfdrukbaarInTwips(printer.pageLayout()))) {
-            fout = QStringLiteral("De pagina past niet op het papier van de printer %1.").arg(info.printerName());
-            return false;
-        }
+    fout = reden.isEmpty() ? waarom : waarom + QStringLiteral("\r\n") + reden;
+    return false;
+}
+
+bool Papier::CupsMislukt(const QString& anders)
+{
+    const ipp_status_t status = cupsLastError();
+    const QString reden = CupsReden();
+    if (status == IPP_STATUS_ERROR_NOT_FOUND)
+        return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
+    // libcups gives this status when it cannot reach the scheduler at all.
+    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer), reden);
+    return Mislukt(anders, status > IPP_STATUS_OK_EVENTS_COMPLETE ? reden : QString());
+}
+
+bool Papier::NaarPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
+    if (info.isNull()) {
+        // Gone, or the print system itself is: a question to CUPS tells which.
+        ipp_t* vraag = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     ("ipp://localhost/printers/" + printer.toUtf8()).constData());
+        ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, vraag, "/"));
+        return CupsMislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer));
     }
-    printer.setCopyCount(aantal);
-    // Without copies from the print system each copy is a page of its own.
-    const int paginas = printer.supportsMultipleCopies() ? 1 : aantal;
-    if (!Teken(printer, paginas) || printer.printerState() == QPrinter::Error) {
-        fout = QStringLiteral("De printer %1 heeft de opdracht niet aangenomen.").arg(info.printerName());
+
+    // QPrinter keeps the paper it starts with (A4) on any printer that
+    // knows it; the printer's own default has to be asked for.
+    QPrinter instellingen(info, QPrinter::HighResolution);
+    instellingen.setPageSize(info.defaultPageSize());
+    instellingen.setPageOrientation(QPageLayout::Portrait);
+    QPageLayout layout = instellingen.pageLayout();
+    if (!PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel) && !KiesPapier(info, layout))
         return false;
+
+    QByteArray document;
+    QBuffer uit(&document);
+    uit.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter schrijver(&uit);
+        schrijver.setTitle(QStringLiteral("Wendolo"));
+        schrijver.setCreator(QStringLiteral("Wendolo"));
+        schrijver.setResolution(instellingen.resolution());
+        schrijver.setPageLayout(layout);
+        // The print system makes the copies: one page, one job.
+        if (!Teken(schrijver, 1))
+            return Mislukt(QStringLiteral("De pagina voor de printer %1 kon niet worden gemaakt.").arg(printer));
     }
+    return Verstuur(document, layout.pageSize().key());
+}
+
+bool Papier::KiesPapier(const QPrinterInfo& info, QPageLayout& layout)
+{
+    QPrinter proef(info, QPrinter::HighResolution);
+    proef.setPageOrientation(QPageLayout::Portrait);
+    // Of the papers the printer offers that hold the page, the same sheet
+    // without its margins comes first, then the smallest.
+    auto rang = [&layout](const QPageLayout& l) {
+        const QSizeF maat = l.pageSize().size(QPageSize::Point);
+        return std::pair(!l.pageSize().isEquivalentTo(layout.pageSize()), maat.width() * maat.height());
+    };
+    std::optional<QPageLayout> beste;
+    for (const QPageSize& maat : info.supportedPageSizes()) {
+        if (proef.setPageSize(maat) && PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel)
+            && (!beste || rang(proef.pageLayout()) < rang(*beste)))
+            beste = proef.pageLayout();
+    }
+    const QString standaard = layout.pageSize().name();
+    if (!beste)
+        return Mislukt(QStringLiteral("De pagina past niet op het papier %1 van de printer %2, "
+                                      "en ook niet op ander papier van die printer.").arg(standaard, printer));
+    const QString vraag = QStringLiteral("De pagina past niet op het papier %1 van de printer %2.\r\nAfdrukken op %3?")
+                              .arg(standaard, printer, beste->pageSize().name());
+    if (Meldingen::MsgBox(vraag, Meldingen::Knoppen::JaNee) != Meldingen::Antwoord::Ja)
+        return false;  // the user knows: nothing more to say
+    layout = *beste;
     return true;
+}
+
+bool Papier::Verstuur(const QByteArray& document, const QString& papier)
+{
+    const QByteArray naam = printer.toLocal8Bit();
+    cups_option_t* opties = nullptr;
+    int n = cupsAddOption("copies", QByteArray::number(aantal).constData(), 0, &opties);
+    n = cupsAddOption("media", papier.toUtf8().constData(), n, &opties);
+    const int opdracht = cupsCreateJob(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
+    cupsFreeOptions(n, opties);
+
+    bool genomen = opdracht > 0
+        && cupsStartDocument(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, "Wendolo", CUPS_FORMAT_PDF, 1)
+            == HTTP_STATUS_CONTINUE;
+    if (genomen) {
+        genomen = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.constData(), size_t(document.size()))
+            == HTTP_STATUS_CONTINUE;
+        // Always finished, so the connection is ready for the next request.
+        genomen = cupsFinishDocument(CUPS_HTTP_DEFAULT, naam.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
+    }
+    if (!genomen) {
+        const bool mislukt = CupsMislukt(QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer));
+        if (opdracht > 0)
+            cupsCancelJob2(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
+        return mislukt;
+    }
+    return VolgOpdracht(opdracht);
+}
+
+bool Papier::VolgOpdracht(int opdracht)
+{
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(opdracht);
+    QElapsedTimer klok;
+    klok.start();
+    for (;;) {
+        ipp_t* vraag = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ipp_t* antwoord = cupsDoRequest(CUPS_HTTP_DEFAULT, vraag, "/");
+        // The job was taken; a print system that stops answering now has it.
+        if (!antwoord)
+            return true;
+        const int stand = ippGetInteger(ippFindAttribute(antwoord, "job-state", IPP_TAG_ENUM), 0);
+        auto tekst = [antwoord](const char* naam, ipp_tag_t soort) {
+            return QString::fromUtf8(ippGetString(ippFindAttribute(antwoord, naam, soort), 0, nullptr));
+        };
+        QString reden = tekst("job-printer-state-message", IPP_TAG_TEXT);
+        if (reden.isEmpty())
+            reden = tekst("job-state-reasons", IPP_TAG_KEYWORD);
+        ippDelete(antwoord);
+        if (stand == IPP_JSTATE_CANCELED || stand == IPP_JSTATE_ABORTED)
+            return Mislukt(QStringLiteral("De printer %1 heeft de opdracht afgebroken.").arg(printer), reden);
+        // Held or stopped jobs wait for someone at the printer; a job still
+        // on its way after the watch is the printer's to finish.
+        if ((stand != IPP_JSTATE_PENDING && stand != IPP_JSTATE_PROCESSING) || klok.elapsed() > VolgMs)
+            return true;
+        Pauze(0.1);
+    }
 }
 
 bool Papier::NaarPdf()
@@ -121,15 +270,14 @@ bool Papier::NaarPdf()
         QPdfWriter schrijver(&bestandUit);
         schrijver.setTitle(QStringLiteral("Wendolo"));
         schrijver.setCreator(QStringLiteral("Wendolo"));
+        schrijver.setResolution(PdfDpi);
         schrijver.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                             QMarginsF(10, 10, 10, 10), QPageLayout::Point));
         // A PDF holds one copy whatever it is told: write them all.
         return Teken(schrijver, aantal);
     });
-    if (!geschreven) {
-        fout = kanNiet;
-        return false;
-    }
+    if (!geschreven)
+        return Mislukt(kanNiet);
     bestand = pdf;
     return true;
 }
@@ -139,6 +287,8 @@ bool Papier::Teken(QPagedPaintDevice& apparaat, int paginas)
     QPainter p;
     if (!p.begin(&apparaat))
         return false;
+    // Without this hint Qt stores pictures as JPEG.
+    p.setRenderHint(QPainter::LosslessImageRendering);
     const double schaal = apparaat.logicalDpiX() / TwipsPerInch;
     for (int k = 0; k < paginas; ++k) {
         if (k > 0 && !apparaat.newPage())
@@ -146,6 +296,7 @@ bool Papier::Teken(QPagedPaintDevice& apparaat, int paginas)
         p.save();
         p.scale(schaal, schaal);
         Stand stand;
+        stand.vergroting = Vergroting(apparaat.logicalDpiX());
         for (const Stap& stap : stappen)
             stap(p, stand);
         p.restore();

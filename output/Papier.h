@@ -1,6 +1,6 @@
 // The real printer layer. It keeps the page's operations and plays them at
-// the end of the document: on the default printer when the machine has one,
-// otherwise into a PDF file, one page per copy.
+// the end of the document: as one job on the printer the dialog found, or,
+// without a printer, into a PDF file, one page per copy.
 #pragma once
 
 #include "output/Printerlaag.h"
@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinterInfo;
@@ -17,10 +18,8 @@ class QPrinterInfo;
 class Papier : public Printerlaag
 {
 public:
-    enum class Uitvoer { Systeem, AlleenPdf };
-
-    // pdf: where the page goes without a printer (or always, AlleenPdf).
-    explicit Papier(QString pdf, Uitvoer uitvoer = Uitvoer::Systeem);
+    // printer: the print system's queue; empty: the page goes into pdf.
+    Papier(QString pdf, QString printer);
 
     void ZetAantal(int kopieen) override;
     void ZetFont(const QString& naam, int punten, bool vet) override;
@@ -40,22 +39,40 @@ private:
         QFont font;
         QColor kleur = Qt::black;
         QPointF positie;
+        int vergroting = 1;
     };
     using Stap = std::function<void(QPainter&, Stand&)>;
 
-    bool NaarPrinter(const QPrinterInfo& info);
+    bool NaarPrinter();
     bool NaarPdf();
+    // The paper to print on, asked of the user when the default is too
+    // small; false when nothing is to be printed.
+    bool KiesPapier(const QPrinterInfo& info, QPageLayout& layout);
+    // Hands the document to the print system and watches it start.
+    bool Verstuur(const QByteArray& document, const QString& papier);
+    bool VolgOpdracht(int opdracht);
+    bool Mislukt(const QString& waarom, const QString& reden = {});
+    // After a failed call into CUPS: its own verdict where it has one,
+    // otherwise `anders`.
+    bool CupsMislukt(const QString& anders);
     // Plays the page `paginas` times; false when the device would not paint.
     bool Teken(QPagedPaintDevice& apparaat, int paginas);
 
     QString pdf;
-    Uitvoer uitvoer;
+    QString printer;
     int aantal = 1;
+    int huidigeY = 0;
+    int laagsteRegel = 0;
     std::vector<Stap> stappen;
     QString fout;
     QString bestand;
 };
 
-// Whether a printable area (in twips) holds the page: portrait, wider than
-// the board box and taller than the answer line of 20 rows.
-bool PaginaPast(QSizeF twips);
+// Whether a printable area (in twips) holds the page whose lowest line has
+// its top at `laagsteRegel`: portrait, wider than the board box, and tall
+// enough for that line.
+bool PaginaPast(QSizeF twips, int laagsteRegel);
+
+// The whole factor by which each board pixel is enlarged for a device, so
+// the picture is at least as fine as the device's dots (up to 600 dpi).
+int Vergroting(int dpi);

@@ -25,7 +25,8 @@ public:
     virtual void Plaatje(const QImage& beeld, QRect doel) = 0;
     // A thin outline through both corners, not filled.
     virtual void Rechthoek(QPoint van, QPoint tot, QColor kleur) = 0;
-    // Sends the page off; false when the job failed, the reason in Fout().
+    // Sends the page off; false when nothing was printed, the reason in
+    // Fout() (empty when the user chose not to print).
     virtual bool EindeDocument() = 0;
 
     virtual QString Fout() const { return {}; }

@@ -8,3 +8,9 @@ target_sources(wendolo_core PRIVATE
 target_sources(wendolo_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Papier.h ${CMAKE_CURRENT_LIST_DIR}/Papier.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Afdrukken.h ${CMAKE_CURRENT_LIST_DIR}/Afdrukken.cpp)
+# The real printer hands its jobs to CUPS itself, to hear whether they were
+# taken (libcups2-dev).
+find_package(Cups REQUIRED)
+# wendolo_ui is made in the top folder, which must see the target too.
+set_target_properties(Cups::Cups PROPERTIES IMPORTED_GLOBAL TRUE)
+target_link_libraries(wendolo_ui PUBLIC Cups::Cups)

@@ -5,8 +5,15 @@ set -euo pipefail
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$TOP/build"
 
-PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core wdutch)
-PACKAGES_TEST=(xvfb xdotool x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium)
+# libcups2-dev: the printer hands its jobs to CUPS itself, to hear whether
+# they were taken.
+PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-liberation fonts-dejavu-core wdutch)
+# cups-*: the print journey runs a private cupsd with a PDF printer.
+PACKAGES_TEST=(xvfb xdotool x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
+               cups-daemon cups-client cups-filters)
+# Installed without their recommendations: those would bring printer
+# discovery and colour daemons that the private print system must not meet.
+PACKAGES_KAAL=(cups-daemon cups-client cups-filters)
 
 install_missing() {
     local missing=()
@@ -27,7 +34,16 @@ install_missing() {
         fi
     fi
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    local kaal=() vol=()
+    for p in "${missing[@]}"; do
+        if [[ " ${PACKAGES_KAAL[*]} " == *" $p "* ]]; then kaal+=("$p"); else vol+=("$p"); fi
+    done
+    if [ ${#vol[@]} -gt 0 ]; then
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${vol[@]}"
+    fi
+    if [ ${#kaal[@]} -gt 0 ]; then
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${kaal[@]}"
+    fi
 }
 
 build_program() {

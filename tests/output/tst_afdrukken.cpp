@@ -40,14 +40,18 @@ void ZetPuzzel(Pic& bord, const QString& woord)
 
 void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
+// What a tool prints about a file.
+QString Uitvoer(const QString& programma, const QStringList& argumenten)
+{
+    QProcess p;
+    p.start(programma, argumenten);
+    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
 // Each word's first top-left on page 1 of a PDF, in points; the pages counted.
 QHash<QString, QPointF> Woorden(const QString& pdf, int* paginas)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000))
-        return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = Uitvoer(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     *paginas = html.count(QStringLiteral("<page "));
     static const QRegularExpression re(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
@@ -96,7 +100,6 @@ private slots:
         Afdrukken::ZetPrinter([this] {
             Opname& o = opnames.emplace_back();
             o.BijEinde = bijEinde;
-            o.Reden = QStringLiteral("Papier op.");
             return std::make_unique<Opnameprinter>(o);
         });
     }
@@ -196,20 +199,24 @@ private slots:
         QTest::addColumn<bool>("zonderTekst");
         QTest::addColumn<bool>("gelukt");
         QTest::addColumn<bool>("storen");
-        QTest::newRow("met tekst") << false << true << false;
-        QTest::newRow("zonder tekst, storen") << true << true << true;
-        QTest::newRow("zonder tekst, mislukt") << true << false << false;
+        QTest::addColumn<QString>("reden");  // empty: the maker declined, already told
+        QTest::newRow("met tekst") << false << true << false << QString();
+        QTest::newRow("zonder tekst, storen") << true << true << true << QString();
+        QTest::newRow("zonder tekst, mislukt") << true << false << false << QStringLiteral("Papier op.");
+        QTest::newRow("afgezien") << true << false << false << QString();
     }
     void afdrukken()
     {
         QFETCH(bool, zonderTekst);
         QFETCH(bool, gelukt);
         QFETCH(bool, storen);
+        QFETCH(QString, reden);
         Pic& bord = scherm->Bord();
         const QImage voor = bord.Beeld();
         QImage tijdens;
         bijEinde = [&] {
             tijdens = bord.Beeld();
+            opnames.back().Reden = reden;
             return gelukt;
         };
         Afdrukken d(*scherm);
@@ -255,8 +262,8 @@ private slots:
         QCOMPARE(o.Aantallen, QList<int>{3});
         QVERIFY(!o.Op({6150, 8040}));
         QCOMPARE(o.Op({600, 8700})->tekst, QStringLiteral("  1. omschrijving 1"));
-        QCOMPARE(meldingen, gelukt ? QStringList{}
-                                   : QStringList{QStringLiteral("Het afdrukken is mislukt.\r\nPapier op.")});
+        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{}
+                                            : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
         QVERIFY(d.isVisible());
         // Afterwards the dialog answers again; closing it is no Exit.
         Klik(d.OkKnop);
@@ -278,7 +285,7 @@ private slots:
         d.Check1->click();
         ZetProgrammamap(QStringLiteral("/nonexistent/wendolo"));
         Klik(d.OkKnop);
-        QCOMPARE(meldingen, QStringList{QStringLiteral("Het afdrukken is mislukt.\r\n"
+        QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\n"
                                                        "Het bestand /nonexistent/wendolo/wendolo.pdf kan niet worden geschreven.")});
         QCOMPARE(scherm->Bord().Beeld(), voor);
 
@@ -300,23 +307,38 @@ private slots:
             QVERIFY2(qAbs(p.x() - doel.x()) < 1.5 && qAbs(p.y() - doel.y()) < 1.5,
                      qPrintable(QStringLiteral("%1 at %2 %3").arg(QLatin1StringView(tekst)).arg(p.x()).arg(p.y())));
         }
+        // The board stored losslessly, every pixel a whole block of pixels.
+        const QString uit = map.filePath(QStringLiteral("wendolo.pdf"));
+        const QStringList plaatje = Uitvoer(QStringLiteral("pdfimages"), {"-list", "-f", "1", "-l", "1", uit})
+                                        .section(u'\n', 2, 2).simplified().split(u' ');
+        const int k = plaatje.value(3).toInt() / 503;
+        QVERIFY2(k > 1 && plaatje.mid(3, 2) == QStringList({QString::number(503 * k), QString::number(449 * k)})
+                     && plaatje.value(8) == QStringLiteral("image"), qPrintable(plaatje.join(u' ')));
     }
 
+    // Judged for the puzzle's own lowest line: 5 rows fit a Letter sheet
+    // whose printable area is 10 inches tall, 20 rows do not.
     void papierPast_data()
     {
         QTest::addColumn<QPageLayout>("layout");
+        QTest::addColumn<int>("laagsteRegel");
         QTest::addColumn<bool>("past");
         const QMarginsF smal(10, 10, 10, 10);
-        QTest::newRow("A4") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, smal) << true;
-        QTest::newRow("Letter") << QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18)) << true;
-        QTest::newRow("A4 liggend") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, smal) << false;
-        QTest::newRow("A4 brede marges") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(72, 72, 72, 72)) << false;
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, smal);
+        const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 36, 18, 36));
+        QTest::newRow("A4, 20 rijen") << a4 << 14700 << true;
+        QTest::newRow("Letter, 5 rijen") << letter << 10650 << true;
+        QTest::newRow("Letter, 20 rijen") << letter << 14700 << false;
+        QTest::newRow("A4 liggend") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, smal) << 10650 << false;
+        QTest::newRow("A4 brede zijmarges")
+            << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(100, 10, 100, 10)) << 10650 << false;
     }
     void papierPast()
     {
         QFETCH(QPageLayout, layout);
+        QFETCH(int, laagsteRegel);
         QFETCH(bool, past);
-        QCOMPARE(PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440), past);
+        QCOMPARE(PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440, laagsteRegel), past);
     }
 };
 

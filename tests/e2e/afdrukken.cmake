@@ -1,0 +1,1 @@
+wendolo_e2e(e2e_afdrukken afdrukken.py)

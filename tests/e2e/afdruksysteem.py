@@ -1,0 +1,121 @@
+"""A private CUPS print system for one journey.
+
+cupsd runs in the foreground with its own configuration in a temporary
+folder and listens only on a unix socket there, so nothing else on the
+machine sees its printer; the program and the CUPS tools find it through
+CUPS_SERVER. The queue Testprinter writes what it prints into a file in that
+folder and is the default. The spool keeps every job's control file (its IPP
+attributes) and the document the program sent.
+"""
+import glob
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+PPD = '/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd'
+PRINTER = 'Testprinter'
+
+
+class Afdruksysteem:
+    def __init__(self):
+        self.map = tempfile.mkdtemp(prefix='wendolo-cups-')
+        os.chmod(self.map, 0o755)  # the filters run as lp
+        self.socket = os.path.join(self.map, 'cups.sock')
+        self.uitvoer = os.path.join(self.map, 'uit.pdf')
+        self.spool = os.path.join(self.map, 'spool')
+        for sub in ('root', 'spool', 'state', 'cache', 'log'):
+            os.makedirs(os.path.join(self.map, sub))
+        # The PDF filter copies its input here as user lp.
+        tmp = os.path.join(self.spool, 'tmp')
+        os.makedirs(tmp)
+        shutil.chown(tmp, 'root', 'lp')
+        os.chmod(tmp, 0o1770)
+        self.conf = os.path.join(self.map, 'cupsd.conf')
+        with open(self.conf, 'w') as f:
+            f.write(f'Listen {self.socket}\nBrowsing No\nWebInterface No\nLogLevel info\nDirtyCleanInterval 0\n'
+                    '<Location />\n  Order allow,deny\n  Allow all\n</Location>\n')
+        self.bestanden = os.path.join(self.map, 'cups-files.conf')
+        m = self.map
+        with open(self.bestanden, 'w') as f:
+            f.write(f'ServerRoot {m}/root\nRequestRoot {m}/spool\nStateDir {m}/state\nCacheDir {m}/cache\n'
+                    f'TempDir {tmp}\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
+                    f'ErrorLog {m}/log/error_log\nPageLog {m}/log/page_log\nFileDevice Yes\n')
+        os.environ['CUPS_SERVER'] = self.socket
+        self.proc = None
+        self.start()
+        self.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD)
+        self.cups('lpadmin', '-d', PRINTER)
+
+    def start(self):
+        self.proc = subprocess.Popen(['cupsd', '-f', '-c', self.conf, '-s', self.bestanden],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        eind = time.time() + 20
+        while subprocess.run(['lpstat', '-r'], capture_output=True).returncode != 0:
+            if time.time() > eind or self.proc.poll() is not None:
+                raise RuntimeError(f'cupsd did not start; see {self.map}/log/error_log')
+            time.sleep(0.1)
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, soort, *rest):
+        self.stop()
+        os.environ.pop('CUPS_SERVER', None)
+        if soort is None:
+            shutil.rmtree(self.map, ignore_errors=True)
+        else:
+            print(f'print system left for inspection: {self.map}')
+
+    def cups(self, *opdracht):
+        return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
+
+    def opdrachten(self):
+        """Every job the print system took, oldest first, as its attributes."""
+        return [ipp_attributen(c) for c in sorted(glob.glob(os.path.join(self.spool, 'c*')))]
+
+    def wacht_op(self, aantal, timeout=30):
+        """Waits until `aantal` jobs have ended; returns the last one's attributes."""
+        eind = time.time() + timeout
+        while time.time() < eind:
+            jobs = self.opdrachten()
+            if len(jobs) >= aantal and jobs[aantal - 1].get('job-state', [0])[0] >= 7:
+                return jobs[aantal - 1]
+            time.sleep(0.2)
+        raise AssertionError(f'job {aantal} did not end: {self.opdrachten()}')
+
+
+def ipp_attributen(pad):
+    """The attributes of an IPP message: {name: [values]}; integers and
+    enums as int, everything else as text."""
+    with open(pad, 'rb') as f:
+        data = f.read()
+    i, naam, uit = 8, None, {}  # past version, operation and request id
+    while i < len(data):
+        tag = data[i]
+        i += 1
+        if tag == 0x03:  # end of attributes
+            break
+        if tag < 0x10:  # the start of a group
+            continue
+        (n,) = struct.unpack('>H', data[i:i + 2])
+        naam = data[i + 2:i + 2 + n].decode() or naam  # an empty name adds a value
+        i += 2 + n
+        (m,) = struct.unpack('>H', data[i:i + 2])
+        waarde = data[i + 2:i + 2 + m]
+        i += 2 + m
+        waarde = struct.unpack('>i', waarde)[0] if tag in (0x21, 0x23) else waarde.decode('utf-8', 'replace')
+        uit.setdefault(naam, []).append(waarde)
+    return uit
