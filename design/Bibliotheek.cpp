@@ -99,7 +99,8 @@ QStringList ZoekInBibliotheek(QByteArrayView data, int n, int p, QChar L, qsizet
         pos += k;
         return qint64(k);
     };
-    return Zoek(lees, n, p, L, stuk).woorden;
+    // No piece larger than the data: the buffer is made for a whole piece.
+    return Zoek(lees, n, p, L, std::min(stuk, data.size())).woorden;
 }
 
 Zoekresultaat ZoekInBibliotheekBestand(const QString& pad, int n, int p, QChar L)
