@@ -170,20 +170,24 @@ void Invoer::ZoekKnop_Click()
     }
     List1->clear();
     ZoekWoorden(Lengte->value());
-    hoofd.ZetInfo(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
 }
 
 void Invoer::ZoekWoorden(int n)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QStringList woorden = ZoekInBibliotheekBestand(Leespad(QStringLiteral("library.lib")), n, LetterPositie, L());
+    const Zoekresultaat gevonden =
+        ZoekInBibliotheekBestand(Leespad(QStringLiteral("library.lib")), n, LetterPositie, L());
     // Thousands of entries go in at once, with one repaint.
     List1->setUpdatesEnabled(false);
-    List1->addItems(woorden);
+    List1->addItems(gevonden.woorden);
     List1->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
     Label4->adjustSize();
+    if (gevonden.afgekapt)
+        hoofd.ZetInfo(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
+    else
+        hoofd.ZetInfo(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
 }
 
 void Invoer::List1_Click()

@@ -39,6 +39,8 @@ public:
     void ExitKnop_Click();
 
     void TekenVoorbeeld(int n);
+    // Fills the list from the library; the information line says when the
+    // list could not hold every match.
     void ZoekWoorden(int n);
 
 private:

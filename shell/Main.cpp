@@ -12,15 +12,19 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
+#include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
 #include "storage/Tools.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 
 using namespace Algemeen;
@@ -53,6 +57,37 @@ const Paneel Panelen[] = {
 
 const QString TipHelpDicht = QStringLiteral(" Hulp bij dit programma ");
 const QString TipHelpOpen = QStringLiteral(" Helpvenster sluiten ");
+
+// A page beyond this is not laid out: the browser needs a second or two per
+// megabyte, and the supplied page is some 10 KB.
+constexpr qint64 MaxHulppagina = qint64(2) << 20;
+
+// The page is read here rather than by the browser's setSource, which opens
+// whatever has the name (a pipe would hold Help for ever) and reads it whole.
+void ToonPagina(QTextBrowser& browser)
+{
+    const QString pad = Leespad(HelpPagina);
+    const auto data = LeesBegin(pad, MaxHulppagina + 1);
+    if (!data) {
+        browser.clear();
+        return;
+    }
+    if (data->size() > MaxHulppagina) {
+        browser.setPlainText(QStringLiteral("De hulppagina is te groot om te tonen."));
+        return;
+    }
+    // Relative images and links are found beside the page, as they were when
+    // the browser opened the page itself.
+    const QString map = QFileInfo(pad).absolutePath();
+    browser.setSearchPaths({map});
+    browser.document()->setBaseUrl(QUrl::fromLocalFile(map + u'/'));
+    // The encoding as the browser itself would choose it: a BOM or the
+    // page's charset, else UTF-8.
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(*data);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    browser.setHtml(decoder(*data));
+}
 
 } // namespace
 
@@ -200,13 +235,8 @@ void Main::OptieKnop_Click()
         ZetInfo(Informatie);
         OptieKnop->setToolTip(TipHelpDicht);
     } else {
-        // Loaded anew on every opening, so an edited page shows at once;
-        // setSource alone keeps the page it has when the address is the same.
-        const QUrl pagina = QUrl::fromLocalFile(Leespad(HelpPagina));
-        if (Browser->source() == pagina)
-            Browser->reload();
-        else
-            Browser->setSource(pagina);
+        // Read anew on every opening, so an edited page shows at once.
+        ToonPagina(*Browser);
         Browser->show();
         ZetInfo(QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster."));
         OptieKnop->setToolTip(TipHelpOpen);

@@ -1,5 +1,6 @@
 // The help window over the board: Help shows the page, a second click hides
-// it and leaves the window as it was, and every opening reads the page anew.
+// it and leaves the window as it was, every opening reads the page anew, and
+// a pipe or an outsize page never holds Help.
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Main.h"
@@ -11,6 +12,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 class TestHelp : public QObject
 {
@@ -51,7 +53,9 @@ private slots:
     {
         const QString helpInfo =
             QStringLiteral("Hulp bij het maken van een puzzel. / klik nogmaals voor sluiten helpvenster.");
-        Schrijf("Eerste versie");
+        // A picture beside the page shows in it.
+        QImage(4, 4, QImage::Format_RGB32).save(map.filePath(QStringLiteral("beeld.png")));
+        Schrijf("Eerste versie<img src=\"beeld.png\">");
         main->ToonRijKnop(3, true);
         const QImage bord = main->Bord().Beeld();
         const QPoint rust = main->OptieKnop->pos();
@@ -64,6 +68,7 @@ private slots:
         QCOMPARE(main->Browser->geometry(), main->Bord().geometry());
         QCOMPARE(main->Browser->parentWidget(), main->Bord().parentWidget());
         QVERIFY(Tekst().contains(QStringLiteral("Eerste versie")));
+        QVERIFY(main->Browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("beeld.png"))).isValid());
         QCOMPARE(main->Info(), helpInfo);
         QCOMPARE(main->OptieKnop->toolTip(), QStringLiteral(" Helpvenster sluiten "));
         // The page lies over the board and its row buttons.
@@ -92,6 +97,21 @@ private slots:
         QCOMPARE(main->Info(), helpInfo);
         Klik();
         QVERIFY(!Open());
+    }
+
+    // A pipe opens the empty window without waiting for a writer; a page too
+    // large to lay out quickly shows one line instead.
+    void vreemdePagina()
+    {
+        QFile::remove(Pagina());
+        QCOMPARE(::mkfifo(QFile::encodeName(Pagina()).constData(), 0600), 0);
+        Klik();
+        QVERIFY(Open() && Tekst().isEmpty());
+        Klik();
+        QFile::remove(Pagina());
+        Schrijf(QByteArray(3 << 20, 'a').constData());
+        Klik();
+        QCOMPARE(Tekst(), QStringLiteral("De hulppagina is te groot om te tonen."));
     }
 
     // The page supplied with the program: accents through entities and every
