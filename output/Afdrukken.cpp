@@ -9,6 +9,7 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
+#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 
@@ -24,12 +25,11 @@ namespace {
 
 const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
-Afdrukken::Printermaker printermaker;
 
 std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
 {
-    if (printermaker)
-        return printermaker();
+    if (Naad.Printer)
+        return Naad.Printer();
     return std::make_unique<Papier>(Schrijfpad(PdfBestand), printer);
 }
 
@@ -41,7 +41,6 @@ QFont Dialoogfont() { return Lettertype(MsSansSerif, 8.25, false); }
 
 } // namespace
 
-void Afdrukken::ZetPrinter(Printermaker maker) { printermaker = std::move(maker); }
 
 Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {

@@ -23,11 +23,6 @@ class Afdrukken : public QDialog
 public:
     explicit Afdrukken(Hoofdscherm& hoofd);
 
-    // Where the print command sends its page; tests put a recorder here.
-    // An empty maker restores the real printer (or wendolo.pdf).
-    using Printermaker = std::function<std::unique_ptr<Printerlaag>()>;
-    static void ZetPrinter(Printermaker maker);
-
     QFrame* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;
     QLabel* Image1 = nullptr;

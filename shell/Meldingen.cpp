@@ -1,6 +1,7 @@
 // Message and input boxes on QMessageBox and QInputDialog, or a script.
 #include "shell/Meldingen.h"
 
+#include "shell/Naad.h"
 #include "shell/Tekstveld.h"
 #include "storage/Ansi.h"
 
@@ -12,25 +13,16 @@
 namespace Meldingen {
 
 namespace {
-MeldingScript meldingScript;
-VraagScript vraagScript;
-
 QWidget* Ouder() { return QApplication::activeWindow(); }
 
 // Qt breaks lines on LF; the CR of a CR LF would show as a blank.
 QString Schermtekst(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 } // namespace
 
-void ZetScript(MeldingScript melding, VraagScript vraag)
-{
-    meldingScript = std::move(melding);
-    vraagScript = std::move(vraag);
-}
-
 Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pictogram pictogram)
 {
-    if (meldingScript)
-        return meldingScript({tekst, titel, knoppen, pictogram});
+    if (Naad.Melding)
+        return Naad.Melding({tekst, titel, knoppen, pictogram});
 
     QMessageBox box(pictogram == Pictogram::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
                     titel, Schermtekst(tekst), QMessageBox::NoButton, Ouder());
@@ -48,8 +40,8 @@ Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pic
 
 QString InputBox(const QString& prompt, const QString& titel, const QString& standaard, bool bestandstekst)
 {
-    if (vraagScript) {
-        const QString antwoord = vraagScript({prompt, titel, standaard});
+    if (Naad.Vraag) {
+        const QString antwoord = Naad.Vraag({prompt, titel, standaard});
         return bestandstekst ? Ansi::Bestandstekst(antwoord) : antwoord;
     }
 

@@ -1,10 +1,9 @@
-// The one seam for message boxes and input boxes. Every window asks through
-// these two functions; tests put a script in their place, so no test ever
-// waits on a real modal box.
+// Message boxes and input boxes. Every window asks through these two
+// functions; tests answer them through the seam (shell/Naad.h), so no test
+// ever waits on a real modal box.
 #pragma once
 
 #include <QString>
-#include <functional>
 
 namespace Meldingen {
 
@@ -36,10 +35,5 @@ Antwoord MsgBox(const QString& tekst, Knoppen knoppen = Knoppen::Ok,
 // field takes only what the program's files can hold (as it is typed).
 QString InputBox(const QString& prompt, const QString& titel, const QString& standaard = {},
                  bool bestandstekst = false);
-
-// Replaces the real boxes (tests); empty functions restore them.
-using MeldingScript = std::function<Antwoord(const Melding&)>;
-using VraagScript = std::function<QString(const Vraag&)>;
-void ZetScript(MeldingScript melding, VraagScript vraag);
 
 } // namespace Meldingen

@@ -2,6 +2,8 @@
 // dispatched at no cost of CPU, where a processEvents loop burns a core.
 #include "shell/Pauze.h"
 
+#include "shell/Naad.h"
+
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QPointer>
@@ -9,16 +11,10 @@
 #include <QUrl>
 #include <QWidget>
 
-namespace {
-double pauzeFactor = 1.0;
-}
-
-void ZetPauzeFactor(double factor) { pauzeFactor = factor; }
-
 void Pauze(double seconden)
 {
     QEventLoop lus;
-    QTimer::singleShot(qRound(seconden * pauzeFactor * 1000), &lus, &QEventLoop::quit);
+    QTimer::singleShot(qRound(seconden * Naad.PauzeFactor * 1000), &lus, &QEventLoop::quit);
     lus.exec();
 }
 

@@ -10,9 +10,6 @@ class QWidget;
 // (clicks included), so a handler can be entered again during the wait.
 void Pauze(double seconden);
 
-// Tests shorten every pause by this factor (0 = no wait, events still run).
-void ZetPauzeFactor(double factor);
-
 // The press animation of a picture button: one pixel right and down, a
 // pause of 0.2 s, back to its rest position.
 void DrukAnimatie(QWidget* knop, QPoint rust);

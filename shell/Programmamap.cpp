@@ -1,16 +1,12 @@
 #include "shell/Programmamap.h"
 
+#include "shell/Naad.h"
+
 #include <QCoreApplication>
-
-namespace {
-QString programmamap;
-}
-
-void ZetProgrammamap(const QString& map) { programmamap = map; }
 
 QString Programmamap(const QString& naam)
 {
-    const QString map = programmamap.isEmpty() ? QCoreApplication::applicationDirPath() : programmamap;
+    const QString map = Naad.Programmamap.isEmpty() ? QCoreApplication::applicationDirPath() : Naad.Programmamap;
     return naam.isEmpty() ? map : map + u'/' + naam;
 }
 

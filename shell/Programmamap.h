@@ -14,6 +14,3 @@ QString Leespad(const QString& naam);
 // The path of a file or folder the program writes, by its name:
 // Wendolo.ini, puzzels, wendolo.htm, puzzel.bmp, wendolo.pdf.
 QString Schrijfpad(const QString& naam);
-
-// Tests point the program folder elsewhere; the empty text restores it.
-void ZetProgrammamap(const QString& map);

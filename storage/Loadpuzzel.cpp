@@ -85,11 +85,6 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
     connect(File1, &QListWidget::itemSelectionChanged, this, &Loadpuzzel::File1_Click);
     connect(OkKnop, &PlaatjesKnop::geklikt, this, &Loadpuzzel::OkKnop_Click);
     connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Loadpuzzel::ExitKnop_Click);
-    // Named as in the design, so tests and readers find them.
-    File1->setObjectName(QStringLiteral("File1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    OkKnop->setObjectName(QStringLiteral("OkKnop"));
-    ExitKnop->setObjectName(QStringLiteral("ExitKnop"));
     VulLijst();
 }
 

@@ -24,6 +24,11 @@ public:
     // What a click on an entry has chosen; empty until then.
     QString Basisnaam() const { return basisnaam; }
 
+    QListWidget* File1;
+    QLabel* Label2;
+    PlaatjesKnop* OkKnop;
+    PlaatjesKnop* ExitKnop;
+
 private:
     void VulLijst();
     void File1_Click();
@@ -31,10 +36,6 @@ private:
     void ExitKnop_Click();
 
     Hoofdscherm& hoofd;
-    QListWidget* File1;
-    QLabel* Label2;
-    PlaatjesKnop* OkKnop;
-    PlaatjesKnop* ExitKnop;
     QString basisnaam;
     QString bestandsnaam;
     bool bezig = false;  // a handler waits in its press animation

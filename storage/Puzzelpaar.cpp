@@ -1,6 +1,7 @@
 // The journaled replacement of a puzzle's .pzl and .bmp, and its recovery.
 #include "storage/Puzzelpaar.h"
 
+#include "shell/Naad.h"
 #include "storage/Heelbestand.h"
 
 #include <QDir>
@@ -24,8 +25,6 @@ const QString Bezig = QStringLiteral(".bezig");
 const QByteArray Vooruit = "vooruit\r\n";
 const QByteArray Terug = "terug\r\n";
 const QByteArray TerugLeeg = "terug-leeg\r\n";
-
-int onderbreking = 0;
 
 // The temporary file QSaveFile writes before it commits: the target's name
 // and six random letters or digits.
@@ -73,7 +72,7 @@ void RuimOp(const Paden& p)
 
 bool Onderbroken(int stap)
 {
-    return onderbreking > 0 && stap >= onderbreking;
+    return Naad.PaarOnderbreking > 0 && stap >= Naad.PaarOnderbreking;
 }
 
 // Settles a save by what its journal says; safe to run again at any point
@@ -102,11 +101,6 @@ bool Afmaken(const Paden& p, const QByteArray& richting)
 }
 
 } // namespace
-
-void ZetPaarOnderbreking(int stappen)
-{
-    onderbreking = stappen;
-}
 
 QString JournaalPad(const QString& map, const QString& naam) { return Paden(map, naam).bezig; }
 

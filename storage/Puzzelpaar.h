@@ -27,7 +27,3 @@ QString JournaalPad(const QString& map, const QString& naam);
 
 // PaarHerstellen for every name in map that has a broken-off save.
 void MapHerstellen(const QString& map);
-
-// For tests: PaarVervangen stops dead after this many of its steps, as a
-// killed program would (0: it never stops).
-void ZetPaarOnderbreking(int stappen);

@@ -54,13 +54,6 @@ Tools::Tools(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
     MaakKoptekst(kader);
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(294, 154));
     connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Tools::ExitKnop_Click);
-    // Named as in the design, so tests and readers find them.
-    const std::pair<QWidget*, const char*> namen[] = {
-        {Rscroll, "Rscroll"}, {Gscroll, "Gscroll"}, {Bscroll, "Bscroll"}, {KeuzeKleur, "KeuzeKleur"},
-        {KleurLabel, "KleurLabel"}, {Label2, "Label2"}, {OkKnop, "OkKnop"}, {Text1, "Text1"}, {ExitKnop, "ExitKnop"},
-    };
-    for (const auto& [w, naam] : namen)
-        w->setObjectName(QString::fromLatin1(naam));
     ToonKleur();
 }
 

@@ -18,6 +18,16 @@ class Tools : public QDialog
 public:
     explicit Tools(Hoofdscherm& hoofd);
 
+    QScrollBar* Rscroll;
+    QScrollBar* Gscroll;
+    QScrollBar* Bscroll;
+    QScrollBar* KeuzeKleur;
+    QLabel* KleurLabel;
+    QLabel* Label2;
+    QPushButton* OkKnop;
+    QLineEdit* Text1;
+    PlaatjesKnop* ExitKnop;
+
 private:
     void MaakKleurbalken(QWidget* kader);
     void MaakKoptekst(QWidget* kader);
@@ -31,14 +41,5 @@ private:
     void ExitKnop_Click();
 
     Hoofdscherm& hoofd;
-    QScrollBar* Rscroll;
-    QScrollBar* Gscroll;
-    QScrollBar* Bscroll;
-    QScrollBar* KeuzeKleur;
-    QLabel* KleurLabel;
-    QLabel* Label2;
-    QPushButton* OkKnop;
-    QLineEdit* Text1;
-    PlaatjesKnop* ExitKnop;
     bool bezig = false;
 };

@@ -5,6 +5,7 @@
 #include "design/Invoer.h"
 #include "design/Start.h"
 #include "shell/Meldingen.h"
+#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "storage/Puzzelbestand.h"
 
@@ -37,22 +38,21 @@ class TestOntwerpen : public QObject
 private slots:
     void init()
     {
-        ZetPauzeFactor(0);
+        Naad.PauzeFactor = 0;
         BeginWaarden();
         meldingen.clear();
         antwoorden.clear();
         vragen.clear();
-        Meldingen::ZetScript(
-            [this](const Meldingen::Melding& m) {
-                meldingen << m.tekst;
-                return Meldingen::Antwoord::Ok;
-            },
-            [this](const Meldingen::Vraag& v) {
-                vragen << v.titel + u'|' + v.prompt;
-                return antwoorden.isEmpty() ? QString() : antwoorden.takeFirst();
-            });
+        Naad.Melding = [this](const Meldingen::Melding& m) {
+            meldingen << m.tekst;
+            return Meldingen::Antwoord::Ok;
+        };
+        Naad.Vraag = [this](const Meldingen::Vraag& v) {
+            vragen << v.titel + u'|' + v.prompt;
+            return antwoorden.isEmpty() ? QString() : antwoorden.takeFirst();
+        };
     }
-    void cleanup() { Meldingen::ZetScript({}, {}); }
+    void cleanup() { Naad = {}; }
 
     void zoekwoord_data()
     {

@@ -5,6 +5,7 @@
 #include "output/Exporteren.h"
 #include "output/HtmlPagina.h"
 #include "shell/Main.h"
+#include "shell/Naad.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -76,18 +77,17 @@ private slots:
     {
         QFETCH(Fout, fout);
         BeginWaarden();
-        ZetPauzeFactor(0);
+        Naad.PauzeFactor = 0;
         meldingen.clear();
-        Meldingen::ZetScript(
-            [this](const Meldingen::Melding& m) {
-                meldingen << m;
-                return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Ok;
-            },
-            [this](const Meldingen::Vraag&) { return naam; });
+        Naad.Melding = [this](const Meldingen::Melding& m) {
+            meldingen << m;
+            return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Ok;
+        };
+        Naad.Vraag = [this](const Meldingen::Vraag&) { return naam; };
         schijf = std::make_unique<Schijf>(fout == Fout::AlleenLezen || fout == Fout::Vol || fout == Fout::BijnaVol);
         if (!schijf->Beschikbaar())
             QSKIP("cannot mount a tmpfs here (needs root)");
-        ZetProgrammamap(schijf->Pad());
+        Naad.Programmamap = schijf->Pad();
         const QString puzzels = Programmamap(QStringLiteral("puzzels"));
         QVERIFY(QDir().mkdir(puzzels));
         KleurVeld = {10, 20, 30};
@@ -116,7 +116,7 @@ private slots:
     }
     void cleanup()
     {
-        Meldingen::ZetScript({}, {});
+        Naad = {};
         schijf.reset();
     }
 

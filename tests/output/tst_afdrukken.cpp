@@ -7,6 +7,7 @@
 #include "output/Papier.h"
 #include "output/Toeval.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Naad.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -90,25 +91,26 @@ class TestAfdrukken : public QObject
 private slots:
     void init()
     {
-        ZetPauzeFactor(0);
+        Naad.PauzeFactor = 0;
         scherm = std::make_unique<Nepscherm>();
         ZetPuzzel(scherm->Bord(), QStringLiteral("TAFEL"));
         meldingen.clear();
-        Meldingen::ZetScript([this](const Meldingen::Melding& m) { meldingen << m.tekst; return Meldingen::Antwoord::Ok; }, {});
+        Naad.Melding = [this](const Meldingen::Melding& m) {
+            meldingen << m.tekst;
+            return Meldingen::Antwoord::Ok;
+        };
         opnames.clear();
         bijEinde = nullptr;
-        Afdrukken::ZetPrinter([this] {
+        Naad.Printer = [this] {
             Opname& o = opnames.emplace_back();
             o.BijEinde = bijEinde;
-            return std::make_unique<Opnameprinter>(o);
-        });
+            return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
+        };
     }
 
     void cleanup()
     {
-        Afdrukken::ZetPrinter({});
-        Meldingen::ZetScript({}, {});
-        ZetProgrammamap({});
+        Naad = {};
         scherm.reset();
     }
 
@@ -277,13 +279,13 @@ private slots:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer; the page would go there");
-        Afdrukken::ZetPrinter({});
+        Naad.Printer = {};
         ZetPuzzel(scherm->Bord(), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
         KopTekst = QStringLiteral("Kopregel");
         const QImage voor = scherm->Bord().Beeld();
         Afdrukken d(*scherm);
         d.Check1->click();
-        ZetProgrammamap(QStringLiteral("/nonexistent/wendolo"));
+        Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
         Klik(d.OkKnop);
         QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\n"
                                                        "Het bestand /nonexistent/wendolo/wendolo.pdf kan niet worden geschreven.")});
@@ -291,7 +293,7 @@ private slots:
 
         meldingen.clear();
         QTemporaryDir map;
-        ZetProgrammamap(map.path());
+        Naad.Programmamap = map.path();
         d.Aantal->setValue(2);
         Klik(d.OkKnop);
         QVERIFY2(meldingen.isEmpty(), qPrintable(meldingen.join(u'\n')));

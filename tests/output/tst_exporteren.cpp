@@ -6,6 +6,7 @@
 #include "output/Exporteren.h"
 #include "output/HtmlPagina.h"
 #include "shell/Meldingen.h"
+#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 
@@ -45,9 +46,9 @@ class TestExporteren : public QObject
 private slots:
     void init()
     {
-        ZetPauzeFactor(0);
+        Naad.PauzeFactor = 0;
         map = std::make_unique<QTemporaryDir>();
-        ZetProgrammamap(map->path());
+        Naad.Programmamap = map->path();
         BeginWaarden();
     }
 
@@ -87,7 +88,7 @@ private slots:
         if (zoekWoord != eerder)
             Puzzel(bord, zoekWoord);
         if (blokkade.endsWith(u'/'))
-            ZetProgrammamap(map->filePath(blokkade));
+            Naad.Programmamap = map->filePath(blokkade);
         else if (!blokkade.isEmpty())
             QVERIFY(QDir(map->path()).mkdir(blokkade));
         const QImage voor = bord.Beeld();
@@ -95,9 +96,12 @@ private slots:
         ::WisLetters(zonderLetters);
 
         QStringList meldingen;
-        Meldingen::ZetScript([&](const Meldingen::Melding& m) { meldingen << m.tekst; return Meldingen::Antwoord::Ok; }, {});
+        Naad.Melding = [&](const Meldingen::Melding& m) {
+            meldingen << m.tekst;
+            return Meldingen::Antwoord::Ok;
+        };
         HtmlExporteren(scherm);
-        Meldingen::ZetScript({}, {});
+        Naad.Melding = {};
 
         QCOMPARE(bord.Beeld(), voor);
         // A failure names the file, with its whole path, and nothing is opened.

@@ -3,6 +3,7 @@
 // a pipe or an outsize page never holds Help.
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Naad.h"
 #include "shell/Main.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -36,8 +37,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(map.isValid());
-        ZetProgrammamap(map.path());
-        ZetPauzeFactor(0);
+        Naad.Programmamap = map.path();
+        Naad.PauzeFactor = 0;
     }
 
     void init()

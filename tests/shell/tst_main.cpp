@@ -5,6 +5,7 @@
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Naad.h"
 #include "shell/Main.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
@@ -58,16 +59,17 @@ private slots:
     void initTestCase()
     {
         QVERIFY(map.isValid());
-        ZetProgrammamap(map.path());
-        ZetPauzeFactor(0);
-        Meldingen::ZetScript([this](const Meldingen::Melding& m) {
+        Naad.Programmamap = map.path();
+        Naad.PauzeFactor = 0;
+        Naad.Melding = [this](const Meldingen::Melding& m) {
             meldingen << m;
             return m.knoppen == Meldingen::Knoppen::JaNee ? antwoord : Meldingen::Antwoord::Ok;
-        }, [this](const Meldingen::Vraag&) {
+        };
+        Naad.Vraag = [this](const Meldingen::Vraag&) {
             if (tijdensVraag)
                 tijdensVraag();
             return QString();
-        });
+        };
     }
 
     void init()

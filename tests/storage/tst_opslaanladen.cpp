@@ -1,7 +1,9 @@
 // Saving and loading through the commands and the load dialog: the files
 // that appear, the questions asked, and a load that is whole or nothing.
 #include "Nepscherm.h"
+#include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
+#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 #include "storage/Loadpuzzel.h"
@@ -54,14 +56,12 @@ void Schrijf(const QString& pad, const QByteArray& data)
     f.write(data);
 }
 
-QListWidget* Lijst(Loadpuzzel& dlg) { return dlg.findChild<QListWidget*>(QStringLiteral("File1")); }
-
 // Chooses an entry of the load dialog (none when rij is -1) and clicks Ok.
 void Laad(Loadpuzzel& dlg, int rij)
 {
     if (rij >= 0)
-        Lijst(dlg)->setCurrentRow(rij);
-    QTest::mouseClick(dlg.findChild<QWidget*>(QStringLiteral("OkKnop")), Qt::LeftButton);
+        dlg.File1->setCurrentRow(rij);
+    QTest::mouseClick(dlg.OkKnop, Qt::LeftButton);
 }
 
 } // namespace
@@ -71,11 +71,7 @@ class TestOpslaanLaden : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        Meldingen::ZetScript({}, {});
-        ZetProgrammamap({});
-    }
+    void cleanup() { Naad = {}; }
     void opslaan();
     void laden();
     void mislukteLading_data();
@@ -102,9 +98,9 @@ private:
 void TestOpslaanLaden::init()
 {
     BeginWaarden();
-    ZetPauzeFactor(0);
+    Naad.PauzeFactor = 0;
     map = std::make_unique<QTemporaryDir>();
-    ZetProgrammamap(map->path());
+    Naad.Programmamap = map->path();
     QDir(map->path()).mkdir(QStringLiteral("puzzels"));
     getoond.clear();
     const auto melding = [this](const Meldingen::Melding& m) {
@@ -117,7 +113,8 @@ void TestOpslaanLaden::init()
         getoond << v.titel + u'|' + v.prompt + u'|' + v.standaard;
         return invoer == QStringLiteral("<default>") ? v.standaard : invoer;
     };
-    Meldingen::ZetScript(melding, vraag);
+    Naad.Melding = melding;
+    Naad.Vraag = vraag;
 }
 
 // One design saved again and again: what each answer shows, what lands in
@@ -186,7 +183,7 @@ void TestOpslaanLaden::laden()
 
     Loadpuzzel dlg(s);
     QCOMPARE(dlg.Basisnaam(), QString());
-    Lijst(dlg)->setCurrentRow(0);
+    dlg.File1->setCurrentRow(0);
     QCOMPARE(dlg.Basisnaam(), QStringLiteral("a"));
     Laad(dlg, 0);
     QCOMPARE(HuidigePuzzel(), eerste);
@@ -301,14 +298,14 @@ void TestOpslaanLaden::lijst()
             Schrijf(Puzzels(b), {});
     Nepscherm s;
     Loadpuzzel dlg(s);
-    auto* label = dlg.findChild<QLabel*>(QStringLiteral("Label2"));
+    QLabel* label = dlg.Label2;
     QCOMPARE(label->text(), tekst);
     QStringList namen;
-    for (int i = 0; i < Lijst(dlg)->count(); ++i)
-        namen << Lijst(dlg)->item(i)->text();
+    for (int i = 0; i < dlg.File1->count(); ++i)
+        namen << dlg.File1->item(i)->text();
     QCOMPARE(namen.join(u' '), lijst);
     if (!namen.isEmpty()) {
-        Lijst(dlg)->setCurrentRow(int(namen.size()) - 1);
+        dlg.File1->setCurrentRow(int(namen.size()) - 1);
         QCOMPARE(label->text(), namen.back().chopped(4));
     }
 }

@@ -1,5 +1,6 @@
 // The puzzle file: exact bytes, the reader against damaged files, safe
 // names and the paired write that never loses the old pair.
+#include "shell/Naad.h"
 #include "storage/Puzzelbestand.h"
 #include "storage/Puzzelpaar.h"
 
@@ -281,9 +282,9 @@ void TestPuzzelbestand::afgebrokenOpslag()
     }
     Schrijf(dir.filePath(QStringLiteral("ander.pzl")), "andere puzzel");
 
-    ZetPaarOnderbreking(stappen);
+    Naad.PaarOnderbreking = stappen;
     QCOMPARE(PaarVervangen(map.path(), QStringLiteral("X"), "nieuwe puzzel", "nieuw beeld"), QString());
-    ZetPaarOnderbreking(0);
+    Naad.PaarOnderbreking = 0;
     MapHerstellen(map.path());
 
     const bool nieuw = stappen >= 4;  // the journal, written in step 4, decides
@@ -294,11 +295,11 @@ void TestPuzzelbestand::afgebrokenOpslag()
 
     // A save broken off while an earlier one of the name was still
     // unsettled: the earlier journal must not decide for the later files.
-    ZetPaarOnderbreking(5);
+    Naad.PaarOnderbreking = 5;
     PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 2", "beeld 2");
-    ZetPaarOnderbreking(2);
+    Naad.PaarOnderbreking = 2;
     PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 3", "beeld 3");
-    ZetPaarOnderbreking(0);
+    Naad.PaarOnderbreking = 0;
     QVERIFY(PaarHerstellen(map.path(), QStringLiteral("X")));
     QCOMPARE(Lees(pzl), QByteArray("puzzel 2"));
     QCOMPARE(Lees(bmp), QByteArray("beeld 2"));

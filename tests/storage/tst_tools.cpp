@@ -1,6 +1,8 @@
 // The colour and header dialog: bars write the chosen item's colour at once,
 // Ok clears the board only for the background, the header only on Exit.
 #include "Nepscherm.h"
+#include "shell/Bouwstenen.h"
+#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "storage/Tools.h"
 
@@ -11,18 +13,6 @@
 #include <QTest>
 
 using namespace Algemeen;
-
-namespace {
-
-template <typename T = QScrollBar> T* Deel(Tools& dlg, const char* naam)
-{
-    T* w = dlg.findChild<T*>(QString::fromLatin1(naam));
-    if (!w)
-        qFatal("no %s", naam);
-    return w;
-}
-
-} // namespace
 
 class TestTools : public QObject
 {
@@ -36,7 +26,7 @@ private slots:
 void TestTools::init()
 {
     BeginWaarden();
-    ZetPauzeFactor(0);
+    Naad.PauzeFactor = 0;
     KleurVeld = {1, 2, 3};
     KleurZoekWoord = {4, 5, 6};
     KleurPuzzelWoord = {7, 8, 9};
@@ -48,12 +38,12 @@ void TestTools::kleuren()
     const QImage voor = s.Bord().Beeld();
     Tools dlg(s);
     QCOMPARE(dlg.size(), QSize(352, 194));
-    QCOMPARE(Deel<QLineEdit>(dlg, "Text1")->text(), StandaardKopTekst);
-    auto* keuze = Deel(dlg, "KeuzeKleur");
+    QCOMPARE(dlg.Text1->text(), StandaardKopTekst);
+    auto* keuze = dlg.KeuzeKleur;
     const auto balken = [&] {
-        return Kleur{Deel(dlg, "Rscroll")->value(), Deel(dlg, "Gscroll")->value(), Deel(dlg, "Bscroll")->value()};
+        return Kleur{dlg.Rscroll->value(), dlg.Gscroll->value(), dlg.Bscroll->value()};
     };
-    const auto staal = [&] { return Deel<QLabel>(dlg, "KleurLabel")->palette().color(QPalette::Window); };
+    const auto staal = [&] { return dlg.KleurLabel->palette().color(QPalette::Window); };
 
     // Stepping 1 -> 3 -> 1 shows each item's name and own colour, and never
     // writes a colour: the bars are put in place without their signals.
@@ -65,7 +55,7 @@ void TestTools::kleuren()
             keuze->triggerAction(item > keuze->value() ? QAbstractSlider::SliderSingleStepAdd
                                                        : QAbstractSlider::SliderSingleStepSub);
         QCOMPARE(keuze->value(), item);
-        QCOMPARE(Deel<QLabel>(dlg, "Label2")->text(), namen[item - 1]);
+        QCOMPARE(dlg.Label2->text(), namen[item - 1]);
         QCOMPARE(balken(), kleuren[item - 1]);
         QCOMPARE(staal(), kleuren[item - 1].Waarde());
     }
@@ -76,14 +66,14 @@ void TestTools::kleuren()
     // A bar writes the chosen item's colour at once, to both ends of its
     // range, and draws nothing.
     keuze->setValue(3);
-    Deel(dlg, "Gscroll")->setValue(200);
+    dlg.Gscroll->setValue(200);
     QCOMPARE(KleurPuzzelWoord, (Kleur{7, 200, 9}));
     QCOMPARE(staal(), QColor(7, 200, 9));
     keuze->setValue(1);
-    Deel(dlg, "Rscroll")->setValue(255);
+    dlg.Rscroll->setValue(255);
     QCOMPARE(staal(), QColor(255, 2, 3));
     keuze->setValue(2);
-    Deel(dlg, "Bscroll")->setValue(0);
+    dlg.Bscroll->setValue(0);
     QCOMPARE(balken(), (Kleur{4, 5, 0}));
     QCOMPARE(staal(), QColor(4, 5, 0));
     QCOMPARE(KleurVeld, (Kleur{255, 2, 3}));
@@ -101,23 +91,23 @@ void TestTools::okEnExit()
     const QImage voor = s.Bord().Beeld();
     Tools dlg(s);
     dlg.show();
-    auto* text1 = Deel<QLineEdit>(dlg, "Text1");
+    auto* text1 = dlg.Text1;
     text1->clear();
     QTest::keyClicks(text1, QStringLiteral("Mijn \"puzzel\""));
     text1->setFocus();
     QTest::keyClick(text1, Qt::Key_Return);  // Ok is no default button: the background stays
     QCOMPARE(s.Bord().Beeld(), voor);
 
-    auto* ok = Deel<QPushButton>(dlg, "OkKnop");
-    Deel(dlg, "KeuzeKleur")->setValue(2);
-    Deel(dlg, "Gscroll")->setValue(99);
+    auto* ok = dlg.OkKnop;
+    dlg.KeuzeKleur->setValue(2);
+    dlg.Gscroll->setValue(99);
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(KleurZoekWoord, (Kleur{4, 99, 6}));
     QCOMPARE(s.Bord().Beeld(), voor);  // column boxes: board left alone
     QVERIFY(s.RijKnopZichtbaar(4));
 
-    Deel(dlg, "KeuzeKleur")->setValue(1);
-    Deel(dlg, "Gscroll")->setValue(99);
+    dlg.KeuzeKleur->setValue(1);
+    dlg.Gscroll->setValue(99);
     QTest::mouseClick(ok, Qt::LeftButton);
     QImage leeg(BordBreedte, BordHoogte, QImage::Format_RGB32);
     leeg.fill(QColor(1, 99, 3));
@@ -126,7 +116,7 @@ void TestTools::okEnExit()
     QCOMPARE(ZoekWoord, QStringLiteral("VOGEL"));  // only the picture goes
     QCOMPARE(KopTekst, StandaardKopTekst);
 
-    QTest::mouseClick(Deel<QWidget>(dlg, "ExitKnop"), Qt::LeftButton);
+    QTest::mouseClick(dlg.ExitKnop, Qt::LeftButton);
     // A double quote would end the field in the settings file.
     QCOMPARE(KopTekst, QStringLiteral("Mijn 'puzzel'"));
     QCOMPARE(s.Info(), QStringLiteral("Informatie..."));

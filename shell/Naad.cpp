@@ -1,0 +1,3 @@
+#include "shell/Naad.h"
+
+Proefnaad Naad;
