@@ -46,7 +46,11 @@ install_missing() {
     fi
 }
 
+# build_program [target...]: configures and builds everything, or only the
+# given targets.
 build_program() {
     cmake -S "$TOP" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$BUILD" -j "$(nproc)"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$BUILD" "${targets[@]}" -j "$(nproc)"
 }

@@ -1,1 +1,0 @@
-wendolo_e2e(e2e_uitvoer uitvoer.py)
