@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     lettertypen.Wacht();
     QApplication::setApplicationName(QStringLiteral("Wendolo"));
+    QApplication::setDesktopFileName(QStringLiteral("nl.wendolo.Wendolo"));  // the menu entry's icon and name
     Main venster;
     MeldGetoond meld(&venster);  // the start-up benchmark's probe; idle unless asked
     venster.show();
