@@ -6,7 +6,10 @@ TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$TOP/build"
 
 PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core wdutch)
-PACKAGES_TEST=(xvfb xdotool x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium)
+# dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
+PACKAGES_PACKAGE=(dpkg-dev file)
+PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
+               desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}")
 
 install_missing() {
     local missing=()
