@@ -53,8 +53,7 @@ private slots:
         QFETCH(QString, exe);
         QFETCH(QString, bibliotheek);
         QFETCH(QString, schrijfmap);
-        const bool alleenLezen = bestanden.last().endsWith(u'/');
-        if (alleenLezen && exe == QStringLiteral("ro") && geteuid() == 0)
+        if (exe == QStringLiteral("ro") && geteuid() == 0)
             QSKIP("root writes read-only folders");
         for (const QString& b : bestanden) {
             QVERIFY(QDir().mkpath(QFileInfo(Pad(b)).path()));
@@ -63,7 +62,7 @@ private slots:
                 QVERIFY(f.open(QIODevice::WriteOnly));
             }
         }
-        if (alleenLezen)
+        if (bestanden.last().endsWith(u'/'))
             QVERIFY(QFile::setPermissions(Pad(exe), QFile::ReadOwner | QFile::ExeOwner));
 
         const Mappen m = Voor(exe);
@@ -78,19 +77,6 @@ private slots:
         // keeps the folder the build laid out, and reports a missing one.
         QCOMPARE(QFileInfo(Pad(schrijfmap + "/puzzels")).isDir(), geinstalleerd);
         QCOMPARE(QFileInfo(Pad("thuis/.config/wendolo")).isDir(), geinstalleerd);
-    }
-
-    // A home where nothing can be made (here: a file in the way, which stops
-    // root too) still gives the full paths, for the messages to name.
-    void thuisOnbeschrijfbaar()
-    {
-        QVERIFY(QDir().mkpath(Pad("usr/bin")) && QDir().mkpath(Pad("usr/share/wendolo")) && QDir().mkpath(Pad("thuis")));
-        QFile blokkade(Pad("thuis/.local"));
-        QVERIFY(blokkade.open(QIODevice::WriteOnly));
-        const Mappen m = Voor(QStringLiteral("usr/bin"));
-        QCOMPARE(m.Map(QStringLiteral("puzzels")), Pad("thuis/.local/share/wendolo/puzzels"));
-        QCOMPARE(m.Schrijf(QStringLiteral("puzzel.bmp")), Pad("thuis/.local/share/wendolo/puzzel.bmp"));
-        QVERIFY(QFileInfo(Pad("thuis/.local")).isFile());
     }
 };
 
