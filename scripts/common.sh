@@ -8,9 +8,12 @@ BUILD="$TOP/build"
 # libcups2-dev: the printer hands its jobs to CUPS itself, to hear whether
 # they were taken.
 PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-liberation fonts-dejavu-core wdutch)
-# cups-*: the print journey runs a private cupsd with a PDF printer.
-PACKAGES_TEST=(xvfb xdotool x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
-               cups-daemon cups-client cups-filters)
+# dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
+PACKAGES_PACKAGE=(dpkg-dev file)
+# cups-*: the print journey runs a private cupsd with a PDF printer; the
+# desktop tools and lintian check the package.
+PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
+               cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}")
 # Installed without their recommendations: those would bring printer
 # discovery and colour daemons that the private print system must not meet.
 PACKAGES_KAAL=(cups-daemon cups-client cups-filters)

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QDir>
 #include <QFrame>
 #include <QPushButton>
 #include <QStringDecoder>
@@ -256,9 +257,9 @@ void Main::ExitKnop_Click()
     if (Meldingen::MsgBox(QStringLiteral("Wilt u met dit programma stoppen?"), Meldingen::Knoppen::JaNee,
                           QStringLiteral(" Exit")) != Meldingen::Antwoord::Ja)
         return;
-    if (!InstellingenSchrijven(Schrijfpad(InstellingenBestand)))
-        Meldingen::MsgBox(QStringLiteral("De instellingen konden niet worden opgeslagen in ") + InstellingenBestand
-                          + QStringLiteral(".\r\nHet programma stopt toch."));
+    if (const QString pad = Schrijfpad(InstellingenBestand); !InstellingenSchrijven(pad))
+        Meldingen::MsgBox(QStringLiteral("De instellingen konden niet worden opgeslagen in %1.\r\nHet programma stopt toch.")
+                              .arg(QDir::toNativeSeparators(pad)));
     close();
     QApplication::quit();
 }

@@ -1,9 +1,41 @@
 // Where the program finds the files it only reads (the word library, the
 // help page) and where it keeps the files it writes (settings, puzzles, the
 // export and the PDF). Every caller asks here, never builds a path itself.
+//
+// A portable copy keeps everything in the executable's own folder. An
+// installed copy (under <prefix>/bin, or in a folder its user cannot write)
+// reads from <prefix>/share/wendolo and writes into the user's own folders,
+// so users sharing one installation never share puzzles or settings.
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+// The folders of one copy of the program.
+struct Mappen
+{
+    bool Geinstalleerd = false;
+    QStringList Leesmappen;  // searched in order for a file the program reads
+    QString Instellingen;    // holds Wendolo.ini
+    QString Gegevens;        // holds puzzels/, the export and the PDF
+
+    // exe: the executable's folder; config and data: the user's folders for
+    // settings and for the rest, used only by an installed copy.
+    static Mappen Voor(const QString& exe, const QString& config, const QString& data);
+    // Everything in one folder, whatever it looks like.
+    static Mappen Draagbaar(const QString& map);
+
+    // The first reading folder that has naam; the installed one if none has.
+    QString Lees(const QString& naam) const;
+    // The path to write naam to; an installed copy makes the folder for it.
+    QString Schrijf(const QString& naam) const;
+    // A folder to write into; an installed copy makes it when it is missing.
+    QString Map(const QString& naam) const;
+};
+
+// The folders of this run: the test override's, or worked out from the
+// executable's folder and the user's XDG folders.
+Mappen HuidigeMappen();
 
 // The executable's folder joined with naam (the folder itself for none).
 QString Programmamap(const QString& naam = {});
@@ -14,3 +46,7 @@ QString Leespad(const QString& naam);
 // The path of a file or folder the program writes, by its name:
 // Wendolo.ini, puzzels, wendolo.htm, puzzel.bmp, wendolo.pdf.
 QString Schrijfpad(const QString& naam);
+
+// The path of a folder the program saves into (puzzels); an installed copy
+// makes it when first needed, a portable folder has it from the build.
+QString Schrijfmap(const QString& naam);

@@ -7,6 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wendolo"));
+    QApplication::setDesktopFileName(QStringLiteral("nl.wendolo.Wendolo"));  // the menu entry's icon and name
     Main venster;
     venster.show();
     return app.exec();

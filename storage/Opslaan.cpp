@@ -27,7 +27,14 @@ void SaveCommando(Hoofdscherm& hoofd)
         MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
         return;
     }
-    const QString map = Schrijfpad(QStringLiteral("puzzels"));
+    const QString map = Schrijfmap(QStringLiteral("puzzels"));
+    // An installed copy makes the user's puzzle folder when first needed; if
+    // it cannot, the maker learns which folder, not that one is missing.
+    if (HuidigeMappen().Geinstalleerd && !QFileInfo(map).isDir()) {
+        MsgBox(QStringLiteral("De puzzel is niet opgeslagen: de map %1 kon niet worden aangemaakt.")
+                   .arg(QDir::toNativeSeparators(map)));
+        return;
+    }
     if (QFileInfo::exists(QDir(map).filePath(naam + QStringLiteral(".pzl")))
         && MsgBox(QStringLiteral("Bestand bestaat reeds, overschrijven?"), Meldingen::Knoppen::JaNee,
                   QStringLiteral(" File exist")) != Meldingen::Antwoord::Ja)

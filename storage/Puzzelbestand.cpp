@@ -189,11 +189,11 @@ QString Naamfout(const QString& naam)
 
 namespace {
 
-QString Schrijffout(const QString& bestand)
+QString Schrijffout(const QString& map, const QString& bestand)
 {
     return QStringLiteral("De puzzel is niet opgeslagen: het bestand %1 kon niet worden geschreven.\r\n"
                           "Eerder opgeslagen bestanden met deze naam zijn niet veranderd.")
-        .arg(bestand);
+        .arg(QDir::toNativeSeparators(QDir(map).filePath(bestand)));
 }
 
 } // namespace
@@ -201,7 +201,7 @@ QString Schrijffout(const QString& bestand)
 QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p, const QImage& beeld)
 {
     if (!QFileInfo(map).isDir())
-        return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QFileInfo(map).fileName());
+        return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QDir::toNativeSeparators(map));
 
     if (!PaarHerstellen(map, naam))
         return QStringLiteral("De puzzel is niet opgeslagen: een eerder afgebroken opslag onder deze naam kon niet "
@@ -220,8 +220,8 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
     QByteArray bmp;
     QBuffer buffer(&bmp);
     if (!buffer.open(QIODevice::WriteOnly) || !beeld.save(&buffer, "BMP"))
-        return Schrijffout(naam + QStringLiteral(".bmp"));
+        return Schrijffout(map, naam + QStringLiteral(".bmp"));
     if (const QString bestand = PaarVervangen(map, naam, bytes, bmp); !bestand.isEmpty())
-        return Schrijffout(bestand);
+        return Schrijffout(map, bestand);
     return {};
 }

@@ -125,7 +125,7 @@ private slots:
         QTest::addColumn<Fout>("fout");
         QTest::addColumn<QString>("naam");  // saved under this name; empty: exported
         QTest::addColumn<QString>("melding");
-        const QString niet = QStringLiteral("De puzzel is niet opgeslagen: het bestand ");
+        const QString niet = QStringLiteral("De puzzel is niet opgeslagen: het bestand ") + QDir::tempPath();
         QTest::newRow("save read-only, over the old one") << Fout::AlleenLezen << "OUD" << niet;
         QTest::newRow("save read-only, new name") << Fout::AlleenLezen << "NIEUW" << niet;
         QTest::newRow("save full, over the old one") << Fout::Vol << "OUD" << niet;
@@ -135,7 +135,8 @@ private slots:
         QTest::newRow("save, old picture cannot be replaced") << Fout::BmpVast << "OUD" << niet;
         QTest::newRow("save, old puzzle file cannot be replaced") << Fout::PzlVast << "OUD" << niet;
         QTest::newRow("save, no puzzels folder") << Fout::GeenPuzzelmap << "NIEUW"
-                                                 << "De puzzel is niet opgeslagen: de map puzzels ontbreekt.";
+                                                 << QStringLiteral("De puzzel is niet opgeslagen: de map %1/")
+                                                        .arg(QDir::tempPath());
         const QString export_ = QStringLiteral("De puzzel is niet geëxporteerd: het bestand ") + QDir::tempPath();
         QTest::newRow("export read-only") << Fout::AlleenLezen << "" << export_;
         QTest::newRow("export full") << Fout::Vol << "" << export_;
@@ -185,7 +186,8 @@ private slots:
             QCOMPARE(meldingen.size(), 2);
             QCOMPARE(meldingen[0].titel, QStringLiteral(" Exit"));
             QCOMPARE(meldingen[1].tekst,
-                     QStringLiteral("De instellingen konden niet worden opgeslagen in Wendolo.ini.\r\nHet programma stopt toch."));
+                     QStringLiteral("De instellingen konden niet worden opgeslagen in %1.\r\nHet programma stopt toch.")
+                         .arg(Programmamap(QStringLiteral("Wendolo.ini"))));
         }
         // A start-up that can neither read nor repair the file keeps what it has.
         BeginWaarden();

@@ -159,7 +159,7 @@ void TestOpslaanLaden::opslaan()
 
     QDir(Puzzels()).removeRecursively();
     QCOMPARE(sla(QStringLiteral("VOGEL")),
-             (QStringList{vraag, QStringLiteral("Wendolo|De puzzel is niet opgeslagen: de map puzzels ontbreekt.")}));
+             (QStringList{vraag, QStringLiteral("Wendolo|De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(Programmamap(QStringLiteral("puzzels")))}));
     QCOMPARE(s.Bord().Beeld(), voor);
 }
 

@@ -250,7 +250,7 @@ void TestPuzzelbestand::mislukteSchrijf()
     Schrijf(dir.filePath(ander), "oud");
     const QString fout = PuzzelSchrijven(map.path(), QStringLiteral("X"), Voorbeeld(), Beeld(Qt::red));
     QCOMPARE(fout, QStringLiteral("De puzzel is niet opgeslagen: het bestand %1 kon niet worden geschreven.\r\n"
-                                  "Eerder opgeslagen bestanden met deze naam zijn niet veranderd.").arg(blokkade));
+                                  "Eerder opgeslagen bestanden met deze naam zijn niet veranderd.").arg(dir.filePath(blokkade)));
     QCOMPARE(Lees(dir.filePath(ander)), QByteArray("oud"));
     QVERIFY(QFileInfo(dir.filePath(blokkade)).isDir());
     QCOMPARE(Bestanden(dir), QStringList{ander});
