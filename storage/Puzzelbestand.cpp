@@ -149,6 +149,19 @@ std::optional<QImage> BordbeeldUitBytes(QByteArrayView data)
     QImage beeld = QImage::fromData(data, "BMP");
     if (beeld.isNull())
         return std::nullopt;
+    // A palette picture may point past its own short colour table; drawn,
+    // those pixels would be read from beyond it. It is as damaged as a cut one.
+    if (beeld.format() == QImage::Format_Indexed8) {
+        for (int y = 0; y < beeld.height(); ++y) {
+            const uchar* rij = beeld.constScanLine(y);
+            for (int x = 0; x < beeld.width(); ++x)
+                if (rij[x] >= beeld.colorCount())
+                    return std::nullopt;
+        }
+    } else if ((beeld.format() == QImage::Format_Mono || beeld.format() == QImage::Format_MonoLSB)
+               && beeld.colorCount() < 2) {
+        return std::nullopt;
+    }
     return beeld;
 }
 
