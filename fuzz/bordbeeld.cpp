@@ -66,6 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t gro
     vlak.Plaats(*beeld);
     Eis(vlak.Beeld.size() == QSize(Algemeen::BordBreedte, Algemeen::BordHoogte));
     Eis(vlak.Beeld.format() == QImage::Format_RGB32);
+    // An opaque picture shows as it is, in the colours it decodes to.
+    const QRect gedekt = QRect(QPoint(0, 0), beeld->size()) & vlak.Beeld.rect();
+    if (!beeld->hasAlphaChannel())
+        Eis(vlak.Beeld.copy(gedekt) == beeld->convertToFormat(QImage::Format_RGB32).copy(gedekt));
     const QRgb achtergrond = vlak.Achtergrond.rgb();
     if (beeld->width() < Algemeen::BordBreedte)
         Eis(vlak.Beeld.pixel(Algemeen::BordBreedte - 1, 0) == achtergrond);
