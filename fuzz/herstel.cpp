@@ -123,10 +123,15 @@ Map Lees()
     return m;
 }
 
+// What the folder holds after the last run: emptied from this instead of
+// being listed again, as the runs are mostly file system calls.
+Map vorige;
+
 void Leeg()
 {
-    for (const auto& [naam, soort] : Lees())
+    for (const auto& [naam, soort] : vorige)
         Eis(unlinkat(map_fd, naam.c_str(), soort == "d" ? AT_REMOVEDIR : 0) == 0);
+    vorige.clear();
 }
 
 Toestand In(const Map& m, const std::string& naam)
@@ -182,8 +187,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t gro
         case 3: inhoud = "vooruit"; break;
         case 4: inhoud = std::string(Vooruit) + "x"; break;
         case 5: inhoud = f.ConsumeRandomLengthString(80); break;
-        case 6: mkdirat(map_fd, naam.constData(), 0700); continue;
-        case 7: mkfifoat(map_fd, naam.constData(), 0600); continue;
+        case 6:
+            if (mkdirat(map_fd, naam.constData(), 0700) == 0)
+                vorige[naam.toStdString()] = "d";
+            continue;
+        case 7:
+            if (mkfifoat(map_fd, naam.constData(), 0600) == 0)
+                vorige[naam.toStdString()] = "p";
+            continue;
         case 8: break;
         default: inhoud = "inhoud " + std::to_string(i); break;
         }
@@ -192,11 +203,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t gro
             continue;  // a folder or a pipe of that name is already there
         Eis(write(fd, inhoud.data(), inhoud.size()) == ssize_t(inhoud.size()));
         close(fd);
+        vorige[naam.toStdString()] = "f" + inhoud;
     }
 
-    const Map voor = Lees();
+    const Map voor = vorige;
     MapHerstellen(map_pad);
     const Map na = Lees();
+    vorige = na;
 
     Map alle = voor;
     alle.insert(na.begin(), na.end());

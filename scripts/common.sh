@@ -6,7 +6,7 @@ TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$TOP/build"
 
 PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core wdutch)
-PACKAGES_TEST=(xvfb xdotool x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium)
+PACKAGES_TEST=(xvfb xdotool xclip x11-utils imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium)
 
 install_missing() {
     local missing=()
