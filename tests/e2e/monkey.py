@@ -23,6 +23,7 @@ import random
 import re
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import time
@@ -42,6 +43,23 @@ TEKSTEN = ['\u20ac \u0149 \u6f22 \U0001F600', '"', "'", '""', 'a"b"c', 'KAT', 'p
 TOETSEN = ['Return', 'Return', 'Escape', 'Escape', 'Tab', 'shift+Tab', 'space', 'Up', 'Down', 'Left', 'Right',
            'BackSpace', 'Delete', 'Home', 'End', 'Prior', 'Next', 'ctrl+a', 'ctrl+v', 'ctrl+z', 'alt+y', 'alt+n',
            'F1', 'KP_Enter']
+
+
+def puzzels():
+    """Saved puzzles for the program folder, enough for a scroll bar in the
+    load list: the puzzle files of the fuzz corpus with a board picture."""
+    corpus = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'fuzz', 'corpus', 'puzzel')
+    rij = (503 * 3 + 3) // 4 * 4
+    pixels = b''.join(bytes((y * 7 + x // 3) % 256 for x in range(rij)) for y in range(449))
+    kop = struct.pack('<IiiHHIIiiII', 40, 503, 449, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
+    bmp = b'BM' + struct.pack('<IHHI', 14 + len(kop) + len(pixels), 0, 0, 14 + len(kop)) + kop + pixels
+    namen = [f'puzzel {i:02}' for i in range(20)] + ['\u00e9\u00e9n', 'plan.nieuw.v2', 'kerst.bezig.2', 'a b']
+    bestanden = {}
+    for i, naam in enumerate(namen):
+        with open(os.path.join(corpus, 'vijf' if i % 2 else 'twintig'), 'rb') as f:
+            bestanden[f'puzzels/{naam}.pzl'] = f.read()
+        bestanden[f'puzzels/{naam}.bmp'] = bmp
+    return bestanden
 
 
 class Aap:
@@ -325,7 +343,7 @@ def main():
         naam = f'monkey-{seed}'
     aap = Aap(a.uit, naam)
     aap.schrijf({'soort': 'kop', 'seed': seed, 'minuten': a.minuten, 'replay': a.replay})
-    p = Programma(start=False)
+    p = Programma(bestanden=puzzels(), start=False)
     gevonden = 0
     try:
         aap.start(p)
