@@ -30,7 +30,7 @@ const QByteArray TerugLeeg = "terug-leeg\r\n";
 // and six random letters or digits.
 const QRegularExpression& Restant()
 {
-    static const QRegularExpression r(QStringLiteral("^.+\\.(pzl\\.nieuw|bmp\\.nieuw|bezig)\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression r(QStringLiteral("^.+\\.(pzl\\.nieuw|bmp\\.nieuw|bezig)\\.[A-Za-z0-9]{6}\\z"));
     return r;
 }
 
