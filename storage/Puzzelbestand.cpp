@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -117,27 +118,36 @@ bool BmpHeel(QByteArrayView d)
     const qint64 begin = Woord32(d, 10);
     const quint32 kop = Woord32(d, 14);
     qint64 breedte = 0, hoogte = 0, bits = 0;
+    qint64 kleuren = 0, kleurgrootte = 4, maskers = 0;
     if (kop == 12) {  // the old OS/2 header: 16-bit sides
         breedte = Woord16(d, 18);
         hoogte = Woord16(d, 20);
         bits = Woord16(d, 24);
-    } else if (kop >= 40 && d.size() >= 34) {
+        kleurgrootte = 3;
+    } else if (kop >= 40 && d.size() >= 50) {
         breedte = qint32(Woord32(d, 18));
         hoogte = qint32(Woord32(d, 22));
         bits = Woord16(d, 28);
         const quint32 compressie = Woord32(d, 30);
         if (compressie != 0 && compressie != 3)  // run-length data has no length to check
             return false;
+        if (compressie == 3 && kop == 40)
+            maskers = 12;
+        kleuren = Woord32(d, 46);
     } else {
         return false;
     }
+    if (kleuren == 0 && bits <= 8)
+        kleuren = qint64(1) << bits;
     hoogte = hoogte < 0 ? -hoogte : hoogte;
     if (breedte <= 0 || hoogte <= 0 || breedte > MaxBeeldzijde || hoogte > MaxBeeldzijde)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return false;
     const qint64 rij = (breedte * bits + 31) / 32 * 4;
-    return begin >= 14 + kop && begin + rij * hoogte <= d.size();
+    // The colour table ends where the pixels begin: one that runs into them
+    // would have the pixels read from elsewhere.
+    return begin >= 14 + kop + maskers + kleuren * kleurgrootte && begin + rij * hoogte <= d.size();
 }
 
 } // namespace
@@ -195,7 +205,12 @@ QString Naamfout(const QString& naam)
                        && stam[3] >= u'1' && stam[3] <= u'9';
     if (Apparaten.contains(stam) || poort)
         return QStringLiteral("De naam %1 is op Windows voor een apparaat gereserveerd.").arg(naam);
-    if ((naam + QStringLiteral(".pzl")).toUtf8().size() > 255)
+    // The file system must keep the name as it is: half of a character
+    // pair would come back as another name.
+    if (QFile::decodeName(QFile::encodeName(naam)) != naam)
+        return QStringLiteral("Een bestandsnaam mag geen half teken bevatten.");
+    // The longest name a save writes: the temporary file beside the new .pzl.
+    if ((naam + QStringLiteral(".pzl.nieuw.XXXXXX")).toUtf8().size() > 255)
         return QStringLiteral("De bestandsnaam is te lang.");
     return {};
 }

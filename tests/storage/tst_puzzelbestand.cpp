@@ -202,12 +202,14 @@ void TestPuzzelbestand::lezen()
 
 void TestPuzzelbestand::naam()
 {
-    // 251 letters is the longest whose .pzl name fits in 255 bytes.
-    for (const QString& veilig : {QStringLiteral("APPEL"), QStringLiteral("Mijn café v1.2.pzl"), QString(251, u'a')})
+    // 238 letters is the longest whose every file of a save, QSaveFile's
+    // temporary <name>.pzl.nieuw.XXXXXX included, fits in 255 bytes.
+    for (const QString& veilig : {QStringLiteral("APPEL"), QStringLiteral("Mijn café v1.2.pzl"), QString(238, u'a')})
         QVERIFY2(Naamfout(veilig).isEmpty(), qPrintable(veilig));
     for (const QString& fout : {QString(), QStringLiteral("../APPEL"), QStringLiteral(".."), QStringLiteral(".appel"),
                                 QStringLiteral("appel "), QStringLiteral("appel."), QStringLiteral("a:b"),
-                                QStringLiteral("a\tb"), QStringLiteral("con"), QString(252, u'a')})
+                                QStringLiteral("a\tb"), QStringLiteral("con"), QString(239, u'a'),
+                                QString(QChar(0xDF0A))})
         QVERIFY2(!Naamfout(fout).isEmpty(), qPrintable(fout));
 }
 
