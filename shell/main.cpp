@@ -2,6 +2,7 @@
 #include "shell/Main.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QPalette>
 #include <QStyleFactory>
@@ -52,6 +53,8 @@ int main(int argc, char** argv)
     // labels unreadable, so every desktop gets the same.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(Lichtpalet());
+    // The windows have fixed sizes: a theme's larger font would not fit.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     // Qt's own buttons (Ja, Nee, Annuleren) in the program's language.
     QTranslator qt;
     if (qt.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
