@@ -75,10 +75,11 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
     GrijsVeld(File1, Qt::black);
 
     Label2 = Etiket(kader, QString(), QPoint(12, 232), Tekstgrijs, labelFont);
-    Label2->resize(96, 13);
-    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262));
+    // As wide as the list above it: the count of a full folder fits whole.
+    Label2->resize(183, 13);
+    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262), QStringLiteral("Ok"));
     Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Tekstgrijs, labelFont)->resize(24, 13);
-    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262));
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262), QStringLiteral("Exit"));
 
     // Selection rather than the click itself, so the arrow keys choose too;
     // the focus alone never chooses an entry.
@@ -109,7 +110,8 @@ void Loadpuzzel::File1_Click()
         return;
     bestandsnaam = keuze.front()->text();
     basisnaam = bestandsnaam.chopped(4);
-    Label2->setText(basisnaam);
+    // A long name is shortened at its end, never cut through a letter.
+    Label2->setText(Label2->fontMetrics().elidedText(basisnaam, Qt::ElideRight, Label2->width()));
 }
 
 void Loadpuzzel::OkKnop_Click()
