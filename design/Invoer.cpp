@@ -34,12 +34,12 @@ QFont Labelfont() { return Lettertype(QStringLiteral("Arial"), 8.25, false); }
 // the gap is set a little smaller.
 void PasInRuimte(QLabel* label)
 {
-    constexpr int Ruimte = 186 - 118 - 2;
+    constexpr int Ruimte = 186 - 118 - 1;
     QFont f = Labelfont();
     label->setFont(f);
     label->adjustSize();
-    while (label->width() > Ruimte && f.pointSizeF() > 5) {
-        f.setPointSizeF(f.pointSizeF() - 0.25);
+    while (label->width() > Ruimte && f.pixelSize() > 7) {
+        f.setPixelSize(f.pixelSize() - 1);
         label->setFont(f);
         label->adjustSize();
     }
