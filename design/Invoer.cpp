@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QKeyEvent>
 
 using namespace Algemeen;
 
@@ -28,6 +29,42 @@ const QColor VoorbeeldAchtergrond(230, 230, 220);
 const QString Regeleinde = QStringLiteral("\r\n");
 
 QFont Labelfont() { return Lettertype(QStringLiteral("Arial"), 8.25, false); }
+
+// The word count ends before the "Puzzelwoord" label: a count too wide for
+// the gap is set a little smaller.
+void PasInRuimte(QLabel* label)
+{
+    constexpr int Ruimte = 186 - 118 - 1;
+    QFont f = Labelfont();
+    label->setFont(f);
+    label->adjustSize();
+    while (label->width() > Ruimte && f.pixelSize() > 7) {
+        f.setPixelSize(f.pixelSize() - 1);
+        label->setFont(f);
+        label->adjustSize();
+    }
+}
+
+// Left and Right on the length bar as on any horizontal bar: a scroll bar's
+// inverted controls (kept for its wheel) would turn them round.
+class PijlenRecht : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int toets = static_cast<QKeyEvent*>(e)->key();
+        if (toets != Qt::Key_Left && toets != Qt::Key_Right)
+            return false;
+        static_cast<QScrollBar*>(o)->triggerAction(toets == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                                         : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -96,8 +133,18 @@ void Invoer::MaakBesturing()
     MaakBestandsveld(Text1, MaxWoordLengte);
     Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Tekstgrijs, Labelfont());
 
-    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168));
-    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206));
+    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168), QStringLiteral("Ok"));
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206), QStringLiteral("Exit"));
+
+    // Tab follows the steps of filling in a row; a click on the bar leaves
+    // the focus where it is, as it always did.
+    Lengte->setFocusPolicy(Qt::TabFocus);
+    Lengte->installEventFilter(new PijlenRecht(Lengte));
+    KlikOpReturn(ZoekKnop);
+    QWidget* volgorde[] = {Lengte, Voorbeeld_, ZoekKnop, List1, Text1, OkKnop, ExitKnop};
+    for (std::size_t k = 1; k < std::size(volgorde); ++k)
+        setTabOrder(volgorde[k - 1], volgorde[k]);
+    Lengte->setFocus();
 
     connect(Lengte, &QScrollBar::valueChanged, this, &Invoer::Lengte_Change);
     connect(Voorbeeld_, &Voorbeeld::ingedrukt, this, &Invoer::Voorbeeld_MouseDown);
@@ -120,6 +167,7 @@ void Invoer::TekenVoorbeeld(int n)
     v.VulKleur = Qt::white;
     for (int i = 1; i <= n; ++i)
         v.box(2 + 11 * i, 10, 13 + 11 * i, 21, Qt::black);
+    Voorbeeld_->ZetVakjes(n);
     Voorbeeld_->Ververs();
 }
 
@@ -183,7 +231,7 @@ void Invoer::ZoekWoorden(int n)
     List1->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
-    Label4->adjustSize();
+    PasInRuimte(Label4);
     if (gevonden.afgekapt)
         hoofd.ZetInfo(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
     else

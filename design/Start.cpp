@@ -15,9 +15,6 @@
 
 using namespace Algemeen;
 
-namespace {
-}
-
 QString ZonderBlanco(const QString& s)
 {
     qsizetype begin = 0, eind = s.size();
@@ -42,7 +39,7 @@ Start::Start(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
     CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Tekstgrijs, Lettertype(QStringLiteral("Arial"), 12, true));
 
     Tekstlabel(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
-               QRect(16, 50, 226, 30), Tekstgrijs);
+               QRect(16, 50, 252, 30), Tekstgrijs);  // two lines, up to the buttons' border
 
     ZwarteAchtergrond(kader, QRect(272, 20, 60, 52));
     OkKnop = new QPushButton(QStringLiteral("Ok"), kader);

@@ -112,8 +112,8 @@ void Afdrukken::MaakOpties()
 void Afdrukken::MaakKnoppen()
 {
     Label6 = Etiket(Frame1, QStringLiteral("Print"), Twips(2640, 2490), Tekstgrijs, Dialoogfont());
-    OkKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Print"), KnopGroen()), Twips(3060, 2310));
-    ExitKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), Twips(3810, 2310));
+    OkKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Print"), KnopGroen()), Twips(3060, 2310), QStringLiteral("Print"));
+    ExitKnop = new PlaatjesKnop(Frame1, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), Twips(3810, 2310), QStringLiteral("Exit"));
     connect(OkKnop, &PlaatjesKnop::geklikt, this, &Afdrukken::OkKnop_Click);
     connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Afdrukken::ExitKnop_Click);
 }

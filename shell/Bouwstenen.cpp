@@ -4,16 +4,22 @@
 #include "board/Tekenvlak.h"
 #include "shell/Pauze.h"
 
+#include <QAbstractButton>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <algorithm>
 
-PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& tip)
+PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& naam, const QString& tip)
     : QLabel(ouder), rust(rust)
 {
     setPixmap(plaatje);
+    // Tab only: a click must not move the focus nor show its mark.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(naam);
     resize(plaatje.deviceIndependentSize().toSize());
     move(rust);
     if (!tip.isEmpty())
@@ -27,6 +33,62 @@ void PlaatjesKnop::mousePressEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton)
         emit geklikt();
 }
+
+void PlaatjesKnop::keyPressEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat() && (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        emit geklikt();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void PlaatjesKnop::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    // Shown as the style shows it on Qt's own buttons: once the keyboard
+    // moved the focus in this window, so a mouse user never sees it.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PlaatjesKnop::focusInEvent(QFocusEvent* e)
+{
+    QLabel::focusInEvent(e);
+    update();
+}
+
+void PlaatjesKnop::focusOutEvent(QFocusEvent* e)
+{
+    QLabel::focusOutEvent(e);
+    update();
+}
+
+namespace {
+// Turns Return and Enter on the watched button into a click.
+class ReturnKlik : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->isAutoRepeat() || (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter))
+            return false;
+        static_cast<QAbstractButton*>(o)->click();
+        return true;
+    }
+};
+} // namespace
+
+void KlikOpReturn(QAbstractButton* knop) { knop->installEventFilter(new ReturnKlik(knop)); }
 
 bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
 {

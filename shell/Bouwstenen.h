@@ -2,16 +2,20 @@
 // backings, coloured labels, plain frames and the fixed, centred window.
 //
 // A picture used as a button: a label with a pixmap that reports a click on
-// mouse press and knows its rest position for the press animation.
+// mouse press, or on Space and Return when Tab gave it the focus, and knows
+// its rest position for the press animation. naam is what a screen reader
+// says for it.
 #pragma once
 
 #include <QLabel>
+
+class QAbstractButton;
 
 class PlaatjesKnop : public QLabel
 {
     Q_OBJECT
 public:
-    PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& tip = {});
+    PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& naam, const QString& tip = {});
 
     QPoint Rust() const { return rust; }
     // DrukAnimatie from the rest position.
@@ -22,10 +26,18 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QPoint rust;
 };
+
+// Return and Enter click a plain button that has the focus, as Space does:
+// outside a dialog Qt's buttons take only Space.
+void KlikOpReturn(QAbstractButton* knop);
 
 // A window's busy flag held while one of its commands runs. The pauses of
 // a command dispatch clicks, so without it a second command could start

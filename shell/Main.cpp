@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -126,8 +127,11 @@ void Main::MaakRijKnoppen()
         BK[i] = ZwarteAchtergrond(pic->Tekengebied(), QRect(BackingX, BackingY(i), BackingBreedte, BackingHoogte));
         Knop[i] = new QPushButton(QStringLiteral("?"), pic->Tekengebied());
         Knop[i]->setGeometry(KnopX, KnopY(i), KnopBreedte, KnopHoogte);
-        Knop[i]->setFocusPolicy(Qt::NoFocus);
+        // Tab only: a click leaves the focus where it was.
+        Knop[i]->setFocusPolicy(Qt::TabFocus);
         Knop[i]->setToolTip(QStringLiteral(" Woord %1 ").arg(i));
+        Knop[i]->setAccessibleName(QStringLiteral("Woord %1").arg(i));
+        KlikOpReturn(Knop[i]);
         connect(Knop[i], &QPushButton::clicked, this, [this, i] {
             if (const Bezig wacht(bezig); wacht)
                 Knop_Click(i);
@@ -143,6 +147,10 @@ void Main::MaakCommandobalk()
     void (Main::*handlers[])() = {&Main::OkKnop_Click, &Main::LoadKnop_Click, &Main::SaveKnop_Click,
                                   &Main::PrintKnop_Click, &Main::ToolKnop_Click, &Main::OptieKnop_Click,
                                   &Main::ConvertKnop_Click, &Main::ExitKnop_Click};
+    const QKeySequence toetsen[] = {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_O),
+                                    QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_P),
+                                    QKeySequence(Qt::CTRL | Qt::Key_T), QKeySequence(Qt::Key_F1),
+                                    QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::CTRL | Qt::Key_Q)};
     const QFont opschrift = Lettertype(QStringLiteral("Arial"), 26.25, true);
     for (int k = 0; k < 8; ++k) {
         const Paneel& p = Panelen[k];
@@ -151,10 +159,17 @@ void Main::MaakCommandobalk()
         // The shadow first, so the face label lies over it.
         Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift);
         Etiket(paneel, tekst, p.etiket, p.vlak, opschrift);
-        auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, QString::fromLatin1(p.tip));
-        connect(knop, &PlaatjesKnop::geklikt, this, [this, h = handlers[k]] {
+        auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, tekst, QString::fromLatin1(p.tip));
+        // A shortcut runs what a click runs, under the same busy flag.
+        const auto commando = [this, h = handlers[k]] {
             if (const Bezig wacht(bezig); wacht)
                 (this->*h)();
+        };
+        connect(knop, &PlaatjesKnop::geklikt, this, commando);
+        connect(new QShortcut(toetsen[k], this), &QShortcut::activated, this, [this, commando] {
+            // A keyboard user sees where the focus goes from here on.
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            commando();
         });
         *knoppen[k] = knop;
     }
@@ -194,7 +209,8 @@ void Main::OkKnop_Click()
 {
     OkKnop->Animeer();
     ZetInfo(QStringLiteral("Een nieuw puzzel ontwerpen."));
-    Start(*this).exec();
+    if (Start(*this).exec() == QDialog::Accepted)
+        FocusOpEersteRij();
 }
 
 void Main::LoadKnop_Click()
@@ -267,5 +283,15 @@ void Main::ExitKnop_Click()
 void Main::Knop_Click(int i)
 {
     HuidigeRij = static_cast<std::uint8_t>(i);
-    Invoer(*this).exec();
+    if (Invoer(*this).exec() == QDialog::Accepted)
+        FocusOpEersteRij();
+}
+
+void Main::FocusOpEersteRij()
+{
+    for (int i = 1; i <= MaxRijen; ++i)
+        if (RijKnopZichtbaar(i)) {
+            Knop[i]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }

@@ -14,9 +14,11 @@
 #include "storage/Puzzelpaar.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QFrame>
 #include <QListWidget>
+#include <algorithm>
 
 using namespace Algemeen;
 
@@ -75,10 +77,11 @@ Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoo
     GrijsVeld(File1, Qt::black);
 
     Label2 = Etiket(kader, QString(), QPoint(12, 232), Tekstgrijs, labelFont);
-    Label2->resize(96, 13);
-    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262));
+    // As wide as the list above it: the count of a full folder fits whole.
+    Label2->resize(183, 13);
+    OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262), QStringLiteral("Ok"));
     Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Tekstgrijs, labelFont)->resize(24, 13);
-    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262));
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262), QStringLiteral("Exit"));
 
     // Selection rather than the click itself, so the arrow keys choose too;
     // the focus alone never chooses an entry.
@@ -93,8 +96,17 @@ void Loadpuzzel::VulLijst()
     // Saves a kill broke off are settled first, so the list shows what is
     // really there. A missing folder lists as an empty one.
     MapHerstellen(Schrijfpad(Puzzelmap));
-    const QStringList namen = QDir(Schrijfpad(Puzzelmap))
-                                  .entryList({QStringLiteral("*.pzl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Read without QDir's sort, which looks at every file and is slow with
+    // thousands; sorted here by name, case ignored, as before.
+    QStringList namen;
+    QDirIterator it(Schrijfpad(Puzzelmap), {QStringLiteral("*.pzl")}, QDir::Files);
+    while (it.hasNext())
+        namen.append(it.nextFileInfo().fileName());
+    std::sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    File1->setUniformItemSizes(true);
     File1->addItems(namen);
     Label2->setText(QString::number(namen.size())
                     + (namen.size() == 1 ? QStringLiteral(" puzzel in bestand") : QStringLiteral(" puzzels in bestand")));
@@ -109,7 +121,8 @@ void Loadpuzzel::File1_Click()
         return;
     bestandsnaam = keuze.front()->text();
     basisnaam = bestandsnaam.chopped(4);
-    Label2->setText(basisnaam);
+    // A long name is shortened at its end, never cut through a letter.
+    Label2->setText(Label2->fontMetrics().elidedText(basisnaam, Qt::ElideRight, Label2->width()));
 }
 
 void Loadpuzzel::OkKnop_Click()

@@ -5,6 +5,7 @@
 #include "storage/Heelbestand.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -118,10 +119,17 @@ bool PaarHerstellen(const QString& map, const QString& naam)
 
 void MapHerstellen(const QString& map)
 {
+    // Unsorted and without a stat per file: the folder of a maker with
+    // thousands of puzzles is read each time the load dialog opens.
     QDir dir(map);
-    const QStringList bestanden = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     QSet<QString> namen;
-    for (const QString& bestand : bestanden) {
+    QDirIterator it(map, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QString bestand = it.nextFileInfo().fileName();
+        // A saved pair, by far the most names here, is neither a leftover
+        // nor part of a broken-off save.
+        if (bestand.endsWith(Pzl) || bestand.endsWith(Bmp))
+            continue;
         // What QSaveFile leaves of a write that was killed: never committed.
         // Its six random letters can never end a name a save gives, which
         // always ends in .pzl or .bmp, so no saved puzzle is taken for one.

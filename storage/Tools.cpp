@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -37,6 +38,17 @@ QScrollBar* Balk(QWidget* ouder, Qt::Orientation richting, QRect plaats, int min
     return b;
 }
 
+// The item bar is too short for the style's smallest slider, which would
+// fill its groove and hide which of the three items is chosen.
+class KorteSchuif : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption* o = nullptr, const QWidget* w = nullptr) const override
+    {
+        return m == PM_ScrollBarSliderMin ? 6 : QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
 void ZetVlak(QLabel* label, QColor kleur)
 {
     QPalette pal = label->palette();
@@ -52,7 +64,7 @@ Tools::Tools(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
     QFrame* kader = Kader(this, QRect(4, -2, 347, 196));
     MaakKleurbalken(kader);
     MaakKoptekst(kader);
-    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(294, 154));
+    ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(294, 154), QStringLiteral("Exit"));
     connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Tools::ExitKnop_Click);
     ToonKleur();
 }
@@ -76,6 +88,9 @@ void Tools::MaakKleurbalken(QWidget* kader)
     ZwarteAchtergrond(kader, QRect(158, 22, 21, 56));
     KeuzeKleur = Balk(kader, Qt::Vertical, QRect(160, 24, 17, 52), 1, 3);
     KeuzeKleur->setValue(1);
+    auto* schuif = new KorteSchuif;
+    schuif->setParent(KeuzeKleur);
+    KeuzeKleur->setStyle(schuif);
 
     Tekstlabel(kader,
                QStringLiteral("Selecteer een onderdeel, schuif d.m.v. de drie scrollbalken de juiste kleuren, "
