@@ -27,6 +27,7 @@
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 using namespace Algemeen;
@@ -289,9 +290,13 @@ void Main::Knop_Click(int i)
 
 void Main::FocusOpEersteRij()
 {
-    for (int i = 1; i <= MaxRijen; ++i)
-        if (RijKnopZichtbaar(i)) {
-            Knop[i]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    // After the dialog's own focus has been handed back, and as by Tab, so
+    // the button shows its focus frame.
+    QTimer::singleShot(0, this, [this] {
+        for (int i = 1; i <= MaxRijen; ++i)
+            if (RijKnopZichtbaar(i)) {
+                Knop[i]->setFocus(Qt::TabFocusReason);
+                return;
+            }
+    });
 }
