@@ -49,7 +49,7 @@ TOETSEN = ['Return', 'Return', 'Escape', 'Escape', 'Tab', 'shift+Tab', 'space', 
 def puzzels():
     """Saved puzzles for the program folder, enough for a scroll bar in the
     load list: the puzzle files of the fuzz corpus with a board picture."""
-    corpus = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'fuzz', 'corpus', 'puzzel')
+    corpus = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus', 'puzzel')
     rij = (503 * 3 + 3) // 4 * 4
     pixels = b''.join(bytes((y * 7 + x // 3) % 256 for x in range(rij)) for y in range(449))
     kop = struct.pack('<IiiHHIIiiII', 40, 503, 449, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
