@@ -1,0 +1,36 @@
+"""A dark desktop theme changes nothing: the main window, the load dialog
+and the help page look the same, pixel for pixel, under the default theme
+and under GTK's Adwaita dark."""
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from harness import Programma, draai, verwacht
+
+DONKER = {'QT_QPA_PLATFORMTHEME': 'gtk3', 'GTK_THEME': 'Adwaita:dark'}
+
+
+def schermen(thema):
+    """Screenshots of each window under the given theme variables."""
+    with Programma(bestanden={'puzzels/a.pzl': b'', 'puzzels/b.pzl': b''}, start=False) as p:
+        p.env.update(thema)
+        main = p.start()
+        beelden = {'main': p.beeld('thema-main')}
+        p.commando(main, 'Load')
+        load = p.venster(r'^ Load puzzel$')
+        beelden['load'] = p.beeld('thema-load')
+        p.klik(load, 154 + 4 + 16, 262 - 2 + 12)  # Exit
+        p.weg(r'^ Load puzzel$')
+        p.commando(main, 'Help')
+        beelden['help'] = p.beeld('thema-help')
+        return beelden
+
+
+def journey():
+    licht, donker = schermen({}), schermen(DONKER)
+    for naam, beeld in licht.items():
+        verwacht(beeld.data == donker[naam].data, f'the {naam} window differs under a dark theme')
+
+
+if __name__ == '__main__':
+    draai(journey)
