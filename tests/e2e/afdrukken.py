@@ -107,7 +107,7 @@ def journey():
 
         cups.cups('cupsreject', PRINTER)
         p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-geweigerd')
+        melding(p, 'afdrukken-geweigerd-melding')
         verwacht(p.bord(main, p.beeld('afdrukken-geweigerd')).data == na.data, 'the board lacks its letters')
         verwacht(cups.klaar() == 2, 'a refused job was printed')
         cups.cups('cupsaccept', PRINTER)

@@ -37,22 +37,6 @@ QMap<QString, QByteArray> Inhoud()
     return uit;
 }
 
-// A puzzle with every row filled, drawn on the board.
-void Ontwerp(Pic& bord, const QString& woord)
-{
-    WisRijen();
-    ZoekWoord = woord;
-    bord.ZetAchtergrond(KleurVeld.Waarde());
-    bord.LeegBord();
-    bord.TekenZoekWoord(ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i) {
-        PuzzelWoord[i] = QString(woord[i - 1]) + QStringLiteral("ROOS");
-        Omschrijving[i] = QStringLiteral("Aanwijzing %1").arg(i);
-        BeginX[i] = BeginXVoor(1);
-        bord.TekenRij(i);
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Fout)
@@ -88,7 +72,7 @@ private slots:
         const QString puzzels = Programmamap(QStringLiteral("puzzels"));
         QVERIFY(QDir().mkdir(puzzels));
         KleurVeld = {10, 20, 30};
-        Ontwerp(scherm.Bord(), QStringLiteral("OUDJE"));
+        scherm.Ontwerp(QStringLiteral("OUDJE"));
         QCOMPARE(PuzzelSchrijven(puzzels, QStringLiteral("OUD"), HuidigePuzzel(), scherm.Bord().Beeld()), QString());
         QVERIFY(InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
         for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")}) {
@@ -97,7 +81,7 @@ private slots:
         }
         KleurVeld = {200, 210, 220};
         KopTekst = QStringLiteral("Nieuwe kop");
-        Ontwerp(scherm.Bord(), QStringLiteral("KROKODILLENTRANEN"));
+        scherm.Ontwerp(QStringLiteral("KROKODILLENTRANEN"));
         scherm.ToonRijKnop(3, true);
         scherm.ZetInfo(QStringLiteral("voor de fout"));
 

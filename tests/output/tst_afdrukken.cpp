@@ -51,20 +51,6 @@ struct Opnameprinter : Printerlaag {
     bool vet = false;
 };
 
-void ZetPuzzel(Pic& bord, const QString& woord)
-{
-    BeginWaarden();
-    ZoekWoord = woord;
-    bord.LeegBord();
-    bord.TekenZoekWoord(woord);
-    for (int i = 1; i <= woord.size(); ++i) {
-        PuzzelWoord[i] = QStringLiteral("W") + woord[i - 1] + QStringLiteral("ORD");
-        BeginX[i] = BeginXVoor(2);
-        Omschrijving[i] = QStringLiteral("omschrijving %1").arg(i);
-        bord.TekenRij(i);
-    }
-}
-
 void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
 QString Uitvoer(const QString& programma, const QStringList& argumenten)
@@ -90,7 +76,8 @@ private slots:
     {
         Naad.PauzeFactor = 0;
         scherm = std::make_unique<Nepscherm>();
-        ZetPuzzel(scherm->Bord(), QStringLiteral("TAFEL"));
+        BeginWaarden();
+        scherm->Ontwerp(QStringLiteral("TAFEL"));
         meldingen.clear();
         Naad.Melding = [this](const Meldingen::Melding& m) {
             meldingen << m.tekst;
@@ -318,7 +305,7 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer; the page would go there");
         Naad.Printer = {};
-        ZetPuzzel(scherm->Bord(), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+        scherm->Ontwerp(QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
         Afdrukken d(*scherm);
         Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
         Klik(d.OkKnop);

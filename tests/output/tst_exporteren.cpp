@@ -16,20 +16,14 @@ using namespace Algemeen;
 
 namespace {
 
-// Every row filled with a short word on the search word's letter.
-void Puzzel(Pic& bord, const QString& zoekWoord)
+// A puzzle whose texts need the 8-bit character set and carry markup.
+void Puzzel(Nepscherm& scherm, const QString& zoekWoord)
 {
     BeginWaarden();
     KopTekst = QStringLiteral("Caf\u00e9 & <i>co</i>");
-    ZoekWoord = zoekWoord;
-    bord.LeegBord();
-    bord.TekenZoekWoord(ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i) {
-        PuzzelWoord[i] = ZoekWoord[i - 1] + QStringLiteral("AAS");
-        BeginX[i] = BeginXVoor(1);
+    scherm.Ontwerp(zoekWoord);
+    for (int i = 1; i <= AantalRijen(); ++i)
         Omschrijving[i] = QStringLiteral("Cr\u00e8me <b>%1</b>").arg(i);
-        bord.TekenRij(i);
-    }
 }
 
 } // namespace
@@ -79,10 +73,10 @@ private slots:
         Nepscherm scherm;
         Pic& bord = scherm.Bord();
         if (!eerder.isEmpty()) {
-            Puzzel(bord, eerder);
+            Puzzel(scherm, eerder);
             HtmlExporteren(scherm);
         }
-        Puzzel(bord, zoekWoord);
+        Puzzel(scherm, zoekWoord);
         if (blokkade.endsWith(u'/'))
             Naad.Programmamap = map->filePath(blokkade);
         else if (!blokkade.isEmpty())

@@ -20,26 +20,6 @@ using Meldingen::Antwoord;
 
 namespace {
 
-// A drawn puzzle; rows 2 and 5 are left empty, with their buttons, unless vol.
-void Ontwerp(Nepscherm& s, const QString& woord, bool vol = false)
-{
-    WisRijen();
-    ZoekWoord = woord;
-    s.Bord().ZetAchtergrond(KleurVeld.Waarde());
-    s.Bord().LeegBord();
-    s.Bord().TekenZoekWoord(ZoekWoord);
-    s.VerbergRijKnoppen();
-    for (int i = 1; i <= AantalRijen(); ++i) {
-        s.ToonRijKnop(i, !vol && (i == 2 || i == 5));
-        if (s.RijKnopZichtbaar(i))
-            continue;
-        PuzzelWoord[i] = QString(woord[i - 1]) + QStringLiteral("AAP");
-        Omschrijving[i] = QStringLiteral("Aanwijzing %1").arg(i);
-        BeginX[i] = BeginXVoor(1 + i % 3);
-        s.Bord().TekenRij(i);
-    }
-}
-
 QByteArray Lees(const QString& pad)
 {
     QFile f(pad);
@@ -109,7 +89,7 @@ private slots:
     {
         Nepscherm s;
         QCOMPARE(Sla(s, QStringLiteral("X")), QStringList());  // no puzzle yet: nothing is asked
-        Ontwerp(s, QStringLiteral("VOGEL"));
+        s.Ontwerp(QStringLiteral("VOGEL"), {2, 5});
         const QImage voor = s.Bord().Beeld();
         const QString pzl = Puzzels(QStringLiteral("VOGEL.pzl")), bmp = Puzzels(QStringLiteral("VOGEL.bmp"));
         const QString vraag = QStringLiteral(" Save puzzel|Geef een bestandsnaam voor deze puzzel...|VOGEL");
@@ -147,11 +127,11 @@ private slots:
     void laden()
     {
         Nepscherm s;
-        Ontwerp(s, QStringLiteral("GIRAFFE"), true);
+        s.Ontwerp(QStringLiteral("GIRAFFE"));
         Sla(s, QStringLiteral("a"));
         const Puzzel eerste = HuidigePuzzel();
         KleurVeld = {10, 20, 30};
-        Ontwerp(s, QStringLiteral("VOGEL"));
+        s.Ontwerp(QStringLiteral("VOGEL"), {2, 5});
         Sla(s, QStringLiteral("b"));
         const Puzzel tweede = HuidigePuzzel();
         const QImage beeld = s.Bord().Beeld();
@@ -206,7 +186,7 @@ private slots:
     {
         QFETCH(QString, schade);
         Nepscherm s;
-        Ontwerp(s, QStringLiteral("VOGEL"));
+        s.Ontwerp(QStringLiteral("VOGEL"), {2, 5});
         Sla(s, QStringLiteral("b"));
         const QString bestand = Puzzels(schade.section(u'=', 0, 0).section(u':', 0, 0));
         const QString soort = schade.section(u':', 1);
@@ -221,7 +201,7 @@ private slots:
             Schrijf(bestand, inhoud.left(soort.toInt()));
         else if (!schade.isEmpty())
             QVERIFY(QFile::remove(bestand));
-        Ontwerp(s, QStringLiteral("GIRAFFE"));
+        s.Ontwerp(QStringLiteral("GIRAFFE"), {2, 5});
         s.ZetInfo(QStringLiteral("voor"));
         const Puzzel voor = HuidigePuzzel();
         const QImage beeld = s.Bord().Beeld();
