@@ -139,12 +139,11 @@ private slots:
         QTest::newRow("complete") << eigen << eigen << QByteArray();
         // A banner no record could hold would make every later write fail.
         QTest::newRow("quote in an unquoted banner") << "ban\"ner" + eigen.mid(13) << standaard << QByteArray();
+        const QByteArray begin = "\"Mijn banner\"\r\n1,2,3\r\n";
         QTest::newRow("ends after the first colour: the rest stays")
-            << QByteArray("\"Mijn banner\"\r\n1,2,3\r\n") << "\"Mijn banner\"\r\n1,2,3\r\n" + standaard.mid(standaard.indexOf("220,220,240"))
-            << QByteArray();
+            << begin << begin + standaard.mid(standaard.indexOf("220,220,240")) << QByteArray();
         QTest::newRow("blue 256: red and green before it stay") << QByteArray(eigen).replace("4,5,6", "40,50,256")
-                                                                << "\"Mijn banner\"\r\n1,2,3\r\n40,50,240\r\n" + standaard.mid(standaard.indexOf("255,255,255"))
-                                                                << QByteArray();
+            << begin + "40,50,240\r\n" + standaard.mid(standaard.indexOf("255,255,255")) << QByteArray();
         // Clamped values are a good read: the file is not rewritten.
         QTest::newRow("red and green clamped") << QByteArray(eigen).replace("1,2,3", "999,-4,3")
                                                << QByteArray(eigen).replace("1,2,3", "255,0,3")
