@@ -30,6 +30,30 @@ public:
     QString Info() const override { return InfoBalk; }
     QWidget* Venster() override { return &venster; }
 
+    // A puzzle on a board cleared in KleurVeld: each row but those in leeg
+    // filled, its letter 1 to 3 boxes in, and drawn; only the empty rows
+    // show their buttons.
+    void Ontwerp(const QString& woord, const QList<int>& leeg = {})
+    {
+        using namespace Algemeen;
+        WisRijen();
+        ZoekWoord = woord;
+        bord.ZetAchtergrond(KleurVeld.Waarde());
+        bord.LeegBord();
+        bord.TekenZoekWoord(woord);
+        RijKnop = {};
+        for (int i = 1; i <= AantalRijen(); ++i) {
+            RijKnop[i] = leeg.contains(i);
+            if (RijKnop[i])
+                continue;
+            const int p = 1 + i % 3;
+            PuzzelWoord[i] = QString(p - 1, u'A') + woord[i - 1] + QStringLiteral("AAS");
+            Omschrijving[i] = QStringLiteral("Omschrijving %1").arg(i);
+            BeginX[i] = BeginXVoor(p);
+            bord.TekenRij(i);
+        }
+    }
+
     // Index 0 is never used, like the row arrays.
     std::array<bool, Algemeen::MaxRijen + 1> RijKnop{};
     QString InfoBalk = QStringLiteral("Informatie");

@@ -66,7 +66,9 @@ private slots:
         QTest::newRow("four letters") << "abcd" << "4" << kort << "";
         QTest::newRow("only blanks") << "       " << "7" << kort << "";
         QTest::newRow("length before digit") << "abc1" << "4" << kort << "";
-        QTest::newRow("digit") << "abcd1" << "5" << QString::fromUtf8("Géén cijfers in het woord plaatsen!") << "";
+        const QString cijfer = QString::fromUtf8("Géén cijfers in het woord plaatsen!");
+        QTest::newRow("digit 0") << "ab0cd" << "5" << cijfer << "";
+        QTest::newRow("digit 9") << "abcd9" << "5" << cijfer << "";
         QTest::newRow("inner blank") << "abc d" << "5" << "" << "abc d";
         QTest::newRow("cut at twenty") << "abcdefghijklmnopqrstuvwxyz" << "20" << "" << "abcdefghijklmnopqrst";
         // A double quote would end the text field in the file.

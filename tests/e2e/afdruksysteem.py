@@ -1,17 +1,10 @@
-"""A private CUPS print system for one journey.
-
-cupsd runs in the foreground with its own configuration in a temporary
-folder and listens only on a unix socket there, so nothing else on the
-machine sees its printer; the program and the CUPS tools find it through
-CUPS_SERVER. The queue Testprinter writes what it prints into a file in that
-folder and is the default. The spool keeps every job's control file (its IPP
-attributes) and the document the program sent.
-"""
-import glob
+"""A private CUPS print system for one journey: cupsd in the foreground with
+its configuration in a temporary folder, listening only on a unix socket
+there (found through CUPS_SERVER). Its default queue Testprinter writes what
+it prints into uit.pdf."""
 import os
 import shutil
 import signal
-import struct
 import subprocess
 import tempfile
 import time
@@ -22,45 +15,34 @@ PRINTER = 'Testprinter'
 
 class Afdruksysteem:
     def __init__(self):
-        self.map = tempfile.mkdtemp(prefix='wendolo-cups-')
-        os.chmod(self.map, 0o755)  # the filters run as lp
-        self.socket = os.path.join(self.map, 'cups.sock')
-        self.uitvoer = os.path.join(self.map, 'uit.pdf')
-        self.spool = os.path.join(self.map, 'spool')
-        for sub in ('root', 'spool', 'state', 'cache', 'log'):
-            os.makedirs(os.path.join(self.map, sub))
-        # The PDF filter copies its input here as user lp.
-        tmp = os.path.join(self.spool, 'tmp')
-        os.makedirs(tmp)
-        shutil.chown(tmp, 'root', 'lp')
-        os.chmod(tmp, 0o1770)
-        self.conf = os.path.join(self.map, 'cupsd.conf')
+        m = self.map = tempfile.mkdtemp(prefix='wendolo-cups-')
+        os.chmod(m, 0o755)  # the filters run as lp
+        self.uitvoer = os.path.join(m, 'uit.pdf')
+        for sub in ('root', 'spool', 'state', 'cache', 'log', 'spool/tmp'):
+            os.makedirs(os.path.join(m, sub))
+        shutil.chown(os.path.join(m, 'spool/tmp'), 'root', 'lp')  # the PDF filter writes here as lp
+        os.chmod(os.path.join(m, 'spool/tmp'), 0o1770)
+        self.conf, self.bestanden = os.path.join(m, 'cupsd.conf'), os.path.join(m, 'cups-files.conf')
         with open(self.conf, 'w') as f:
-            f.write(f'Listen {self.socket}\nBrowsing No\nWebInterface No\nLogLevel info\nDirtyCleanInterval 0\n'
+            f.write(f'Listen {m}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\nDirtyCleanInterval 0\n'
                     '<Location />\n  Order allow,deny\n  Allow all\n</Location>\n')
-        self.bestanden = os.path.join(self.map, 'cups-files.conf')
-        m = self.map
         with open(self.bestanden, 'w') as f:
             f.write(f'ServerRoot {m}/root\nRequestRoot {m}/spool\nStateDir {m}/state\nCacheDir {m}/cache\n'
-                    f'TempDir {tmp}\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
+                    f'TempDir {m}/spool/tmp\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
                     f'ErrorLog {m}/log/error_log\nPageLog {m}/log/page_log\nFileDevice Yes\n')
-        os.environ['CUPS_SERVER'] = self.socket
-        self.proc = None
-        self.start()
-        self.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD)
-        self.cups('lpadmin', '-d', PRINTER)
-
-    def start(self):
+        os.environ['CUPS_SERVER'] = f'{m}/cups.sock'
         self.proc = subprocess.Popen(['cupsd', '-f', '-c', self.conf, '-s', self.bestanden],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         eind = time.time() + 20
         while subprocess.run(['lpstat', '-r'], capture_output=True).returncode != 0:
             if time.time() > eind or self.proc.poll() is not None:
-                raise RuntimeError(f'cupsd did not start; see {self.map}/log/error_log')
+                raise RuntimeError(f'cupsd did not start; see {m}/log/error_log')
             time.sleep(0.1)
+        self.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD)
+        self.cups('lpadmin', '-d', PRINTER)
 
     def stop(self):
-        if self.proc and self.proc.poll() is None:
+        if self.proc.poll() is None:
             self.proc.send_signal(signal.SIGTERM)
             try:
                 self.proc.wait(10)
@@ -82,40 +64,14 @@ class Afdruksysteem:
     def cups(self, *opdracht):
         return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
 
-    def opdrachten(self):
-        """Every job the print system took, oldest first, as its attributes."""
-        return [ipp_attributen(c) for c in sorted(glob.glob(os.path.join(self.spool, 'c*')))]
+    def klaar(self):
+        """How many jobs the print system has finished."""
+        return len(self.cups('lpstat', '-W', 'completed', '-o').splitlines())
 
     def wacht_op(self, aantal, timeout=30):
-        """Waits until `aantal` jobs have ended; returns the last one's attributes."""
+        """Waits until `aantal` jobs have been finished."""
         eind = time.time() + timeout
-        while time.time() < eind:
-            jobs = self.opdrachten()
-            if len(jobs) >= aantal and jobs[aantal - 1].get('job-state', [0])[0] >= 7:
-                return jobs[aantal - 1]
+        while self.klaar() < aantal:
+            if time.time() > eind:
+                raise AssertionError(f'job {aantal} did not end: {self.cups("lpstat", "-W", "all", "-l", "-o")}')
             time.sleep(0.2)
-        raise AssertionError(f'job {aantal} did not end: {self.opdrachten()}')
-
-
-def ipp_attributen(pad):
-    """The attributes of an IPP message: {name: [values]}; integers and
-    enums as int, everything else as text."""
-    with open(pad, 'rb') as f:
-        data = f.read()
-    i, naam, uit = 8, None, {}  # past version, operation and request id
-    while i < len(data):
-        tag = data[i]
-        i += 1
-        if tag == 0x03:  # end of attributes
-            break
-        if tag < 0x10:  # the start of a group
-            continue
-        (n,) = struct.unpack('>H', data[i:i + 2])
-        naam = data[i + 2:i + 2 + n].decode() or naam  # an empty name adds a value
-        i += 2 + n
-        (m,) = struct.unpack('>H', data[i:i + 2])
-        waarde = data[i + 2:i + 2 + m]
-        i += 2 + m
-        waarde = struct.unpack('>i', waarde)[0] if tag in (0x21, 0x23) else waarde.decode('utf-8', 'replace')
-        uit.setdefault(naam, []).append(waarde)
-    return uit

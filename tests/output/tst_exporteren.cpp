@@ -1,14 +1,11 @@
 // The export command on a real board: the framed bitmap without letters, the
-// page for the model's puzzle, the board on screen as it was, and files that
-// cannot be written neither stopping the command nor leaving the board bare.
+// page for the model's puzzle in the program's 8-bit character set, the board
+// on screen as it was, and files that cannot be written neither stopping the
+// command nor leaving the board bare.
 #include "Nepscherm.h"
 #include "board/Bord.h"
 #include "output/Exporteren.h"
-#include "output/HtmlPagina.h"
-#include "shell/Meldingen.h"
 #include "shell/Naad.h"
-#include "shell/Pauze.h"
-#include "shell/Programmamap.h"
 
 #include <QDir>
 #include <QPainter>
@@ -19,19 +16,14 @@ using namespace Algemeen;
 
 namespace {
 
-// Every row filled with a short word on the search word's letter.
-void Puzzel(Pic& bord, const QString& zoekWoord)
+// A puzzle whose texts need the 8-bit character set and carry markup.
+void Puzzel(Nepscherm& scherm, const QString& zoekWoord)
 {
     BeginWaarden();
-    ZoekWoord = zoekWoord;
-    bord.LeegBord();
-    bord.TekenZoekWoord(ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i) {
-        PuzzelWoord[i] = ZoekWoord[i - 1] + QStringLiteral("AAS");
-        BeginX[i] = BeginXVoor(1);
-        Omschrijving[i] = QStringLiteral("Omschrijving %1").arg(i);
-        bord.TekenRij(i);
-    }
+    KopTekst = QStringLiteral("Caf\u00e9 & <i>co</i>");
+    scherm.Ontwerp(zoekWoord);
+    for (int i = 1; i <= AantalRijen(); ++i)
+        Omschrijving[i] = QStringLiteral("Cr\u00e8me <b>%1</b>").arg(i);
 }
 
 } // namespace
@@ -41,7 +33,6 @@ class TestExporteren : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> map;
-    QString Pad(const char* naam) const { return map->filePath(QLatin1StringView(naam)); }
 
 private slots:
     void init()
@@ -51,6 +42,7 @@ private slots:
         Naad.Programmamap = map->path();
         BeginWaarden();
     }
+    void cleanup() { Naad = {}; }
 
     void exporteert_data()
     {
@@ -61,10 +53,9 @@ private slots:
         QTest::addColumn<bool>("paginaDa");
         const QString vijf = QStringLiteral("TAFEL"), twintig = QStringLiteral("ABCDEFGHIJKLMNOPQRST");
         QTest::newRow("no puzzle yet") << QString() << QString() << QString() << true << true;
-        QTest::newRow("20 rows") << QString() << twintig << QString() << true << true;
         // The first export must leave no state behind that spoils the second.
-        QTest::newRow("5 rows twice") << vijf << vijf << QString() << true << true;
-        QTest::newRow("5 rows over 20") << twintig << vijf << QString() << true << true;
+        QTest::newRow("20 rows, then 5") << twintig << vijf << QString() << true << true;
+        QTest::newRow("5 rows, then 20") << vijf << twintig << QString() << true << true;
         // Folders in the place of the files fail the writes even for root; a
         // name ending in a slash is a program folder that is not there.
         // Neither replaces its old file until both are written whole.
@@ -82,11 +73,10 @@ private slots:
         Nepscherm scherm;
         Pic& bord = scherm.Bord();
         if (!eerder.isEmpty()) {
-            Puzzel(bord, eerder);
+            Puzzel(scherm, eerder);
             HtmlExporteren(scherm);
         }
-        if (zoekWoord != eerder)
-            Puzzel(bord, zoekWoord);
+        Puzzel(scherm, zoekWoord);
         if (blokkade.endsWith(u'/'))
             Naad.Programmamap = map->filePath(blokkade);
         else if (!blokkade.isEmpty())
@@ -101,7 +91,6 @@ private slots:
             return Meldingen::Antwoord::Ok;
         };
         HtmlExporteren(scherm);
-        Naad.Melding = {};
 
         QCOMPARE(bord.Beeld(), voor);
         // A failure names the file, with its whole path, and nothing is opened.
@@ -111,7 +100,7 @@ private slots:
             QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + mislukt + QStringLiteral(" kon niet worden geschreven.")));
         QCOMPARE(QDir(map->path()).entryList({QStringLiteral("*.nieuw*")}, QDir::Files), QStringList());
         QImage bmp;
-        QCOMPARE(bmp.load(Pad("puzzel.bmp"), "BMP"), bmpDa);
+        QCOMPARE(bmp.load(map->filePath(QStringLiteral("puzzel.bmp")), "BMP"), bmpDa);
         if (bmpDa) {
             // A one-pixel black frame around the board without its letters.
             QImage verwacht(503, 449, QImage::Format_RGB32);
@@ -122,15 +111,21 @@ private slots:
         if (!zoekWoord.isEmpty())  // the letters really are gone
             QVERIFY(zonderLetters.Beeld.copy(1, 1, 501, 447) != voor.copy(1, 1, 501, 447));
 
-        QFile pagina(Pad("wendolo.htm"));
-        QCOMPARE(QFileInfo(pagina).isFile(), paginaDa);
-        if (paginaDa) {
-            QStringList omschrijvingen;
-            for (int i = 1; i <= zoekWoord.size(); ++i)
-                omschrijvingen << Omschrijving[i];
-            QVERIFY(pagina.open(QIODevice::ReadOnly));
-            QCOMPARE(pagina.readAll(), HtmlPagina(KopTekst, omschrijvingen));
-        }
+        // The texts go in unescaped, in Windows-1252; the clues numbered from
+        // 1 without blanks before the numbers; CR LF after every line.
+        QFile pagina(map->filePath(QStringLiteral("wendolo.htm")));
+        QCOMPARE(pagina.open(QIODevice::ReadOnly), paginaDa);
+        const QByteArray html = pagina.readAll();
+        if (!paginaDa)
+            return;
+        QVERIFY(html.startsWith("<html>\r\n") && html.endsWith("</html>\r\n") && !QByteArray(html).replace("\r\n", "").contains('\n'));
+        QVERIFY(html.contains("<center><SPAN class=kop><b>Caf\xe9 & <i>co</i></b></SPAN></center><P>"));
+        QVERIFY(html.contains("<img src=\"puzzel.bmp\" width=\"503\" height=\"449\">"));
+        QCOMPARE(html.count("<SPAN class=tekst>"), zoekWoord.size() + 2);
+        for (int i = 1; i <= zoekWoord.size(); ++i)
+            QVERIFY(html.contains("  <SPAN class=tekst>" + QByteArray::number(i) + ". Cr\xe8me <b>" + QByteArray::number(i)
+                                  + "</b></SPAN><br>"));
+        QVERIFY(html.contains("<SPAN class=tekst>" + QByteArray(50, '.') + "</SPAN>"));
     }
 };
 
