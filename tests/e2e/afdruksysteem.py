@@ -38,7 +38,16 @@ class Afdruksysteem:
             if time.time() > eind or self.proc.poll() is not None:
                 raise RuntimeError(f'cupsd did not start; see {m}/log/error_log')
             time.sleep(0.1)
-        self.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD)
+        # The scheduler can answer lpstat a moment before it takes a new
+        # queue; seen once, so a few tries.
+        for poging in range(5):
+            try:
+                self.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD)
+                break
+            except subprocess.CalledProcessError:
+                if poging == 4:
+                    raise
+                time.sleep(0.5)
         self.cups('lpadmin', '-d', PRINTER)
 
     def stop(self):
