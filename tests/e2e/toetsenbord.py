@@ -2,13 +2,17 @@
 and Space; every row through the focused "?" button, the length with the
 arrow keys, the letter's box with the preview's cursor, Zoeken, a word
 from the list or typed, Ok and the clue; Ctrl+S and Ctrl+Q. The saved
-rows are the ones the mouse journey (design.py) saves."""
+rows are the ones the same design saves when made with the mouse."""
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
-from design import LIB, RIJEN
 from harness import Programma, draai, verwacht
+
+LIB = b'\r\n'.join([b'zwaan', b'kaas', b'slaap', b'motor', b'lepel', b'brood']) + b'\r\n'
+# Row, letter position, and either the list entry to pick or a typed word.
+RIJEN = [(1, 2, 'zwaan', None), (2, 3, 'slaap', None), (3, 3, 'motor', None),
+         (4, 4, None, 'lepel'), (5, 2, 'brood', None)]
 
 
 def journey():
