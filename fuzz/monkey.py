@@ -157,6 +157,8 @@ class Aap:
 
     def vensters(self):
         """[(id, title, (x, y, width, height))] of the program's visible windows."""
+        if self.p.proc.poll() is not None:
+            return []
         uit = self.xdo('search', '--onlyvisible', '--pid', self.p.proc.pid)
         lijst = []
         for w in (uit.split() if uit else []):
@@ -303,7 +305,10 @@ class Aap:
 
     def stap(self, actie):
         if actie is None:
+            # No window to act on: starting up, or just ended.
             time.sleep(0.2)
+            self.rapporten_lezen()
+            self.controleer_einde()
             return
         self.schrijf(dict(actie, soort=actie['soort']))
         self.tel['acties'] += 1
