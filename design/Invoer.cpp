@@ -45,27 +45,6 @@ void PasInRuimte(QLabel* label)
     }
 }
 
-// Left and Right on the length bar as on any horizontal bar: a scroll bar's
-// inverted controls (kept for its wheel) would turn them round.
-class PijlenRecht : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int toets = static_cast<QKeyEvent*>(e)->key();
-        if (toets != Qt::Key_Left && toets != Qt::Key_Right)
-            return false;
-        static_cast<QScrollBar*>(o)->triggerAction(toets == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
-                                                                         : QAbstractSlider::SliderSingleStepAdd);
-        return true;
-    }
-};
-
 } // namespace
 
 int VakjeOp(int x, int y, int n)
@@ -139,7 +118,15 @@ void Invoer::MaakBesturing()
     // Tab follows the steps of filling in a row; a click on the bar leaves
     // the focus where it is, as it always did.
     Lengte->setFocusPolicy(Qt::TabFocus);
-    Lengte->installEventFilter(new PijlenRecht(Lengte));
+    // Left and Right as on any horizontal bar: a scroll bar's inverted
+    // controls (kept for its wheel) would turn them round.
+    VangToetsen(Lengte, [this](const QKeyEvent& k) {
+        if (k.key() != Qt::Key_Left && k.key() != Qt::Key_Right)
+            return false;
+        Lengte->triggerAction(k.key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                      : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    });
     KlikOpReturn(ZoekKnop);
     QWidget* volgorde[] = {Lengte, Voorbeeld_, ZoekKnop, List1, Text1, OkKnop, ExitKnop};
     for (std::size_t k = 1; k < std::size(volgorde); ++k)

@@ -6,10 +6,10 @@
 
 #include <QAbstractButton>
 #include <QFrame>
-#include <QKeyEvent>
-#include <QPainter>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -68,27 +68,38 @@ void PlaatjesKnop::focusOutEvent(QFocusEvent* e)
 }
 
 namespace {
-// Turns Return and Enter on the watched button into a click.
-class ReturnKlik : public QObject
+// Hands the key presses of the widget it watches to a function, which says
+// whether it took the key.
+class Toetsvanger : public QObject
 {
 public:
-    using QObject::QObject;
+    Toetsvanger(QWidget* w, std::function<bool(const QKeyEvent&)> doe) : QObject(w), doe(std::move(doe)) {}
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override
+    bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->isAutoRepeat() || (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter))
-            return false;
-        static_cast<QAbstractButton*>(o)->click();
-        return true;
+        return e->type() == QEvent::KeyPress && doe(*static_cast<QKeyEvent*>(e));
     }
+
+private:
+    std::function<bool(const QKeyEvent&)> doe;
 };
 } // namespace
 
-void KlikOpReturn(QAbstractButton* knop) { knop->installEventFilter(new ReturnKlik(knop)); }
+void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe)
+{
+    w->installEventFilter(new Toetsvanger(w, std::move(doe)));
+}
+
+void KlikOpReturn(QAbstractButton* knop)
+{
+    VangToetsen(knop, [knop](const QKeyEvent& k) {
+        if (k.isAutoRepeat() || (k.key() != Qt::Key_Return && k.key() != Qt::Key_Enter))
+            return false;
+        knop->click();
+        return true;
+    });
+}
 
 bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
 {

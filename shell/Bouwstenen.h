@@ -8,6 +8,9 @@
 #pragma once
 
 #include <QLabel>
+#include <functional>
+
+class QKeyEvent;
 
 class QAbstractButton;
 
@@ -34,6 +37,9 @@ protected:
 private:
     QPoint rust;
 };
+
+// Hands every key pressed on w to doe, which returns whether it took the key.
+void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe);
 
 // Return and Enter click a plain button that has the focus, as Space does:
 // outside a dialog Qt's buttons take only Space.
