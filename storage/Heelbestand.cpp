@@ -47,7 +47,8 @@ std::optional<QByteArray> LeesBegin(const QString& pad, qint64 max)
     QFile f;
     if (!OpenGewoon(f, pad))
         return std::nullopt;
-    QByteArray data = f.read(max);
+    // Only what is there: QFile would reserve the whole maximum first.
+    QByteArray data = f.read(qMin(max, f.size()));
     if (f.error() != QFileDevice::NoError)
         return std::nullopt;
     return data;
