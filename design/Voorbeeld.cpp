@@ -18,6 +18,7 @@ Voorbeeld::Voorbeeld(QWidget* ouder)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab only, so a click shows no cursor.
     setFocusPolicy(Qt::TabFocus);
+    HertekenBijFocus(this);
     setAccessibleName(QStringLiteral("Hokjes"));
 }
 
@@ -61,16 +62,4 @@ void Voorbeeld::keyPressEvent(QKeyEvent* e)
         return;
     }
     e->accept();
-}
-
-void Voorbeeld::focusInEvent(QFocusEvent* e)
-{
-    QWidget::focusInEvent(e);
-    update();
-}
-
-void Voorbeeld::focusOutEvent(QFocusEvent* e)
-{
-    QWidget::focusOutEvent(e);
-    update();
 }

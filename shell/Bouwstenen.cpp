@@ -19,6 +19,7 @@ PlaatjesKnop::PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, 
     setPixmap(plaatje);
     // Tab only: a click must not move the focus nor show its mark.
     setFocusPolicy(Qt::TabFocus);
+    HertekenBijFocus(this);
     setAccessibleName(naam);
     resize(plaatje.deviceIndependentSize().toSize());
     move(rust);
@@ -55,40 +56,38 @@ void PlaatjesKnop::paintEvent(QPaintEvent* e)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void PlaatjesKnop::focusInEvent(QFocusEvent* e)
-{
-    QLabel::focusInEvent(e);
-    update();
-}
-
-void PlaatjesKnop::focusOutEvent(QFocusEvent* e)
-{
-    QLabel::focusOutEvent(e);
-    update();
-}
-
 namespace {
-// Hands the key presses of the widget it watches to a function, which says
-// whether it took the key.
-class Toetsvanger : public QObject
+// Hands the events of the widget it watches to a function, which says
+// whether it took the event.
+class Wachter : public QObject
 {
 public:
-    Toetsvanger(QWidget* w, std::function<bool(const QKeyEvent&)> doe) : QObject(w), doe(std::move(doe)) {}
+    Wachter(QWidget* w, std::function<bool(QEvent&)> doe) : QObject(w), doe(std::move(doe)) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        return e->type() == QEvent::KeyPress && doe(*static_cast<QKeyEvent*>(e));
-    }
+    bool eventFilter(QObject*, QEvent* e) override { return doe(*e); }
 
 private:
-    std::function<bool(const QKeyEvent&)> doe;
+    std::function<bool(QEvent&)> doe;
 };
+
+void Bewaak(QWidget* w, std::function<bool(QEvent&)> doe) { w->installEventFilter(new Wachter(w, std::move(doe))); }
 } // namespace
 
 void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe)
 {
-    w->installEventFilter(new Toetsvanger(w, std::move(doe)));
+    Bewaak(w, [doe = std::move(doe)](QEvent& e) {
+        return e.type() == QEvent::KeyPress && doe(static_cast<const QKeyEvent&>(e));
+    });
+}
+
+void HertekenBijFocus(QWidget* w)
+{
+    Bewaak(w, [w](const QEvent& e) {
+        if (e.type() == QEvent::FocusIn || e.type() == QEvent::FocusOut)
+            w->update();
+        return false;
+    });
 }
 
 void KlikOpReturn(QAbstractButton* knop)

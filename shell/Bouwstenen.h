@@ -31,8 +31,6 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QPoint rust;
@@ -40,6 +38,10 @@ private:
 
 // Hands every key pressed on w to doe, which returns whether it took the key.
 void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe);
+
+// For a widget that draws its own focus mark: repainted when the focus
+// comes or goes.
+void HertekenBijFocus(QWidget* w);
 
 // Return and Enter click a plain button that has the focus, as Space does:
 // outside a dialog Qt's buttons take only Space.
