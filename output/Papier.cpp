@@ -5,6 +5,10 @@
 // therefore rendered here as a PDF on the printer's paper and handed over
 // through libcups, which says whether the job was taken and lets us watch it
 // start.
+//
+// libcups brings TLS, Kerberos and service-discovery libraries whose set-up
+// would cost every start of the program a seventh of its time, so it is opened
+// when the first job is sent, not linked.
 #include "output/Papier.h"
 
 #include "output/Pagina.h"
@@ -14,6 +18,7 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -36,8 +41,22 @@ QSizeF AfdrukbaarInTwips(const QPageLayout& layout)
     return layout.paintRect(QPageLayout::Inch).size() * TwipsPerInch;
 }
 
+QLibrary& Libcups()
+{
+    static QLibrary bib(QStringLiteral("cups"), 2);
+    return bib;
+}
+
+// A function of libcups, by its own name and type, from the opened library.
+template <typename F>
+F* Cups(const char* naam)
+{
+    return reinterpret_cast<F*>(Libcups().resolve(naam));
+}
+#define CUPS(functie) (*Cups<decltype(::functie)>(#functie))
+
 // The print system's last answer, as it words it.
-QString CupsReden() { return QString::fromLocal8Bit(cupsLastErrorString()); }
+QString CupsReden() { return QString::fromLocal8Bit(CUPS(cupsLastErrorString)()); }
 
 } // namespace
 
@@ -129,7 +148,7 @@ bool Papier::Mislukt(const QString& waarom, const QString& reden)
 
 bool Papier::CupsMislukt(const QString& anders)
 {
-    const ipp_status_t status = cupsLastError();
+    const ipp_status_t status = CUPS(cupsLastError)();
     const QString reden = CupsReden();
     if (status == IPP_STATUS_ERROR_NOT_FOUND)
         return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
@@ -141,13 +160,16 @@ bool Papier::CupsMislukt(const QString& anders)
 
 bool Papier::NaarPrinter()
 {
+    if (!Libcups().load())
+        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer),
+                       Libcups().errorString());
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
     if (info.isNull()) {
         // Gone, or the print system itself is: a question to CUPS tells which.
-        ipp_t* vraag = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                      ("ipp://localhost/printers/" + printer.toUtf8()).constData());
-        ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, vraag, "/"));
+        CUPS(ippDelete)(CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/"));
         return CupsMislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer));
     }
 
@@ -208,24 +230,25 @@ bool Papier::Verstuur(const QByteArray& document, const QString& papier)
 {
     const QByteArray naam = printer.toLocal8Bit();
     cups_option_t* opties = nullptr;
-    int n = cupsAddOption("copies", QByteArray::number(aantal).constData(), 0, &opties);
-    n = cupsAddOption("media", papier.toUtf8().constData(), n, &opties);
-    const int opdracht = cupsCreateJob(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
-    cupsFreeOptions(n, opties);
+    int n = CUPS(cupsAddOption)("copies", QByteArray::number(aantal).constData(), 0, &opties);
+    n = CUPS(cupsAddOption)("media", papier.toUtf8().constData(), n, &opties);
+    const int opdracht = CUPS(cupsCreateJob)(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
+    CUPS(cupsFreeOptions)(n, opties);
 
     bool genomen = opdracht > 0
-        && cupsStartDocument(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, "Wendolo", CUPS_FORMAT_PDF, 1)
+        && CUPS(cupsStartDocument)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, "Wendolo", CUPS_FORMAT_PDF, 1)
             == HTTP_STATUS_CONTINUE;
     if (genomen) {
-        genomen = cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.constData(), size_t(document.size()))
+        genomen = CUPS(cupsWriteRequestData)(CUPS_HTTP_DEFAULT, document.constData(), size_t(document.size()))
             == HTTP_STATUS_CONTINUE;
         // Always finished, so the connection is ready for the next request.
-        genomen = cupsFinishDocument(CUPS_HTTP_DEFAULT, naam.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
+        const ipp_status_t klaar = CUPS(cupsFinishDocument)(CUPS_HTTP_DEFAULT, naam.constData());
+        genomen = klaar <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
     }
     if (!genomen) {
         const bool mislukt = CupsMislukt(QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer));
         if (opdracht > 0)
-            cupsCancelJob2(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
+            CUPS(cupsCancelJob2)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
         return mislukt;
     }
     return VolgOpdracht(opdracht);
@@ -237,21 +260,21 @@ bool Papier::VolgOpdracht(int opdracht)
     QElapsedTimer klok;
     klok.start();
     for (;;) {
-        ipp_t* vraag = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
-        ippAddString(vraag, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-        ipp_t* antwoord = cupsDoRequest(CUPS_HTTP_DEFAULT, vraag, "/");
+        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_JOB_ATTRIBUTES);
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, CUPS(cupsUser)());
+        ipp_t* antwoord = CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/");
         // The job was taken; a print system that stops answering now has it.
         if (!antwoord)
             return true;
-        const int stand = ippGetInteger(ippFindAttribute(antwoord, "job-state", IPP_TAG_ENUM), 0);
+        const int stand = CUPS(ippGetInteger)(CUPS(ippFindAttribute)(antwoord, "job-state", IPP_TAG_ENUM), 0);
         auto tekst = [antwoord](const char* naam, ipp_tag_t soort) {
-            return QString::fromUtf8(ippGetString(ippFindAttribute(antwoord, naam, soort), 0, nullptr));
+            return QString::fromUtf8(CUPS(ippGetString)(CUPS(ippFindAttribute)(antwoord, naam, soort), 0, nullptr));
         };
         QString reden = tekst("job-printer-state-message", IPP_TAG_TEXT);
         if (reden.isEmpty())
             reden = tekst("job-state-reasons", IPP_TAG_KEYWORD);
-        ippDelete(antwoord);
+        CUPS(ippDelete)(antwoord);
         if (stand == IPP_JSTATE_CANCELED || stand == IPP_JSTATE_ABORTED)
             return Mislukt(QStringLiteral("De printer %1 heeft de opdracht afgebroken.").arg(printer), reden);
         // Held or stopped jobs wait for someone at the printer; a job still
