@@ -1,12 +1,8 @@
-"""A private Xvfb for one run of the journeys or benchmarks.
-
-The server picks its own display number (-displayfd), so numbers left
-behind by servers that died without cleaning up, or taken by other users of
-the machine, never stand in the way; it is ready for clients once it has
-written that number. -noreset keeps it from resetting when its last client
-leaves, which would turn away a program starting at that moment. It is
-ended with SIGTERM so it removes its own lock file and socket.
-"""
+"""A private Xvfb for one run of the journeys or benchmarks. It picks its
+own display number (-displayfd), so numbers left behind or taken by others
+never stand in the way; -noreset keeps it from resetting when its last client
+leaves, which would turn away a program starting then; SIGTERM ends it
+cleanly, without a lock file or socket left behind."""
 import os
 import select
 import signal
@@ -32,7 +28,7 @@ def start_xvfb(timeout=20):
             klaar, _, _ = select.select([lees], [], [], timeout)
             stuk = os.read(lees, 64) if klaar else b''
             if not stuk:
-                stop_xvfb(xvfb)
+                stop_proces(xvfb)
                 raise GeenScherm('Xvfb did not start')
             tekst += stuk
     finally:
@@ -40,11 +36,15 @@ def start_xvfb(timeout=20):
     return xvfb, int(tekst)
 
 
-def stop_xvfb(xvfb):
-    if xvfb.poll() is None:
-        xvfb.send_signal(signal.SIGTERM)
+def stop_proces(proc, sein=signal.SIGTERM, timeout=5):
+    """Asks a process to end with sein; kills it if it has not within timeout."""
+    if proc.poll() is None:
+        proc.send_signal(sein)
         try:
-            xvfb.wait(5)
+            proc.wait(timeout)
         except subprocess.TimeoutExpired:
-            xvfb.kill()
-            xvfb.wait()
+            proc.kill()
+            proc.wait()
+
+
+stop_xvfb = stop_proces
