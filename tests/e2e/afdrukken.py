@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, draai, lees_beeld, run, schrijf, verwacht
+from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, draai, lees_beeld, run, schrijf, verwacht, wacht
 from reis import LIB, RIJEN, binnen, ontwerp, vakjes, zonder_letters
 from xscherm import stop_proces
 
@@ -40,12 +40,10 @@ class Afdruksysteem:
         os.environ['CUPS_SERVER'] = f'{m}/cups.sock'
         self.proc = subprocess.Popen(['cupsd', '-f', '-c', f'{m}/cupsd.conf', '-s', f'{m}/cups-files.conf'],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # The scheduler can answer a moment before it takes a new queue.
-        eind = time.time() + 20
-        while subprocess.run(['lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD],
-                             capture_output=True).returncode != 0:
-            verwacht(time.time() < eind and self.proc.poll() is None, f'cupsd did not start; see {m}/log/error_log')
-            time.sleep(0.2)
+        # Tried until it works: the scheduler can answer a moment before it takes a new queue.
+        lpadmin = ['lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD]
+        wacht(lambda: subprocess.run(lpadmin, capture_output=True).returncode == 0,
+              f'cupsd did not start; see {m}/log/error_log', 20, 0.2)
         run('lpadmin', '-d', PRINTER)
 
     def __enter__(self):
@@ -63,12 +61,8 @@ class Afdruksysteem:
         """How many jobs the print system has finished."""
         return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
-    def wacht_op(self, aantal, timeout=30):
-        """Waits until `aantal` jobs have been finished."""
-        eind = time.time() + timeout
-        while self.klaar() < aantal:
-            verwacht(time.time() < eind, f'job {aantal} did not end')
-            time.sleep(0.2)
+    def wacht_op(self, aantal):
+        wacht(lambda: self.klaar() >= aantal, f'job {aantal} did not end', 30, 0.2)
 
 
 def controleer_pdf(pdf, paginas, naam):

@@ -39,6 +39,14 @@ def verwacht(voorwaarde, melding):
         raise Fout(melding)
 
 
+def wacht(klaar, melding, timeout=10, stap=0.05):
+    """Waits until klaar() holds; fails with melding after timeout seconds."""
+    eind = time.time() + timeout
+    while not klaar():
+        verwacht(time.time() < eind, melding)
+        time.sleep(stap)
+
+
 def run(*opdracht):
     """What a command that must succeed prints."""
     return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
@@ -142,21 +150,12 @@ class Programma:
 
     def venster(self, titel, timeout=10):
         """The id of the visible window whose title matches the regex."""
-        eind = time.time() + timeout
-        while time.time() < eind:
-            ids = self.vensters(titel)
-            if ids:
-                return ids[-1]
-            if self.proc is not None and self.proc.poll() is not None:
-                raise Fout(f'the program ended while waiting for {titel!r}')
-            time.sleep(0.05)
-        raise Fout(f'no window {titel!r}')
+        wacht(lambda: self.vensters(titel) or not self.loopt(), f'no window {titel!r}', timeout)
+        verwacht(self.loopt(), f'the program ended while waiting for {titel!r}')
+        return self.vensters(titel)[-1]
 
     def weg(self, titel, timeout=10):
-        eind = time.time() + timeout
-        while self.vensters(titel):
-            verwacht(time.time() < eind, f'window {titel!r} is still there')
-            time.sleep(0.05)
+        wacht(lambda: not self.vensters(titel), f'window {titel!r} is still there', timeout)
 
     def klik(self, win, x, y, rust=0.15):
         self.xdo('mousemove', '--window', win, x, y, 'click', 1)
@@ -205,11 +204,8 @@ class Programma:
         with open(self.geopend) as f:
             return f.read().splitlines()
 
-    def wacht_geopend(self, pad, timeout=15):
-        eind = time.time() + timeout
-        while not any(g.endswith(pad) for g in self.geopende()):
-            verwacht(time.time() < eind, f'{pad} was not opened: {self.geopende()}')
-            time.sleep(0.1)
+    def wacht_geopend(self, pad):
+        wacht(lambda: any(g.endswith(pad) for g in self.geopende()), f'{pad} was not opened', 15)
 
     # The steps several journeys take.
     def nieuw(self, main, zoekwoord):

@@ -1,8 +1,7 @@
-"""Kill during save: the real program loads a 20-row puzzle and saves it over
-another puzzle DOEL, and is killed with SIGKILL at a random moment of that
-save, 50 times (WENDOLO_KILLSAVE_KEER=N for another number). Once the next
-run has opened its load list, DOEL's .pzl and .bmp must be the whole old
-pair or the whole new pair, with nothing of the save left beside them."""
+"""Kill during save: the real program loads a 20-row puzzle, saves it over
+the puzzle DOEL and is killed with SIGKILL at a random moment of that save,
+WENDOLO_KILLSAVE_KEER (50) times. Once the next run has opened its load list,
+DOEL's .pzl and .bmp are the whole old pair or the whole new one, alone."""
 import os
 import random
 import subprocess
@@ -36,9 +35,8 @@ def journey():
         oud = (OUD, lees(pad['DOEL.bmp']))
 
         def begin():
-            """Puts the old pair back, loads A20 from the open load list and
-            saves it as DOEL up to the overwrite question; sends its Yes and
-            returns that key."""
+            """Puts the old pair back, loads A20 and saves it as DOEL; the
+            overwrite question's Yes, on its way."""
             for naam in set(os.listdir(map)) - set(pad):
                 os.remove(os.path.join(map, naam))
             for data, naam in zip(oud, ('DOEL.pzl', 'DOEL.bmp')):
@@ -50,8 +48,7 @@ def journey():
             return subprocess.Popen(['xdotool', 'key', 'Return'], env=p.env)
 
         def kill_en_lijst():
-            """Kills the program, starts it and opens the load list, which
-            settles a broken save; DOEL's pair then."""
+            """DOEL's pair once a new run has opened its load list, which settles a broken save."""
             if p.loopt():
                 p.proc.kill()
                 p.proc.wait()
@@ -86,9 +83,7 @@ def journey():
             rest = sorted(set(os.listdir(map)) - set(pad))
             if soort[0] != soort[1] or 'BROKEN' in soort or rest:
                 fouten.append(f'trial {proef}, killed {wacht * 1000:.1f} ms after Yes: {soort}, left {rest}')
-        print(f'kill during save, {KEER} trials (a save takes about {duur * 1000:.1f} ms after the Yes):')
-        for (a, b), n in sorted(uitkomsten.items()):
-            print(f'  .pzl {a:6} .bmp {b:6} {n:3}')
+        print(f'kill during save, {KEER} trials, a save taking {duur * 1000:.1f} ms: (.pzl, .bmp) {uitkomsten}')
         verwacht(not fouten, '\n'.join(fouten))
 
 
