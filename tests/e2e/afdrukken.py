@@ -1,9 +1,8 @@
-"""Printing on a real print system, a private cupsd whose default queue is
-a PDF printer on Letter paper: one copy with the letters and three without,
-each job's board a lossless picture of the screen board with or without its
-letters; a queue that refuses jobs; twenty rows, which do not fit Letter,
-after a question about other paper; a printer removed, a job aborted and a
-print system gone. Each failure prints nothing and says so."""
+"""Printing on a real print system, a private cupsd with a PDF printer on
+Letter paper: boards as lossless pictures of the screen, with or without the
+letters, twenty rows after a question about other paper, and each failure
+(queue refusing, printer removed, job aborted, cupsd gone) said, not printed."""
+import contextlib
 import os
 import re
 import shutil
@@ -11,7 +10,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, draai, lees_beeld, run, schrijf, verwacht, wacht
+from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, lees_beeld, run, schrijf, verwacht, wacht
 from reis import LIB, RIJEN, binnen, ontwerp, vakjes, zonder_letters
 from xscherm import stop_proces
 
@@ -19,50 +18,41 @@ PPD = '/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd'
 PRINTER = 'Testprinter'
 
 
-class Afdruksysteem:
+@contextlib.contextmanager
+def afdruksysteem():
     """cupsd in the foreground with its configuration in a temporary folder,
-    listening only on a unix socket there (found through CUPS_SERVER); its
-    default queue writes what it prints into uit.pdf."""
-
-    def __init__(self):
-        m = self.map = tempfile.mkdtemp(prefix='wendolo-cups-')
-        os.chmod(m, 0o755)  # the filters run as lp
-        self.uitvoer = os.path.join(m, 'uit.pdf')
-        for sub in ('root', 'state', 'cache', 'log', 'spool/tmp'):
-            os.makedirs(os.path.join(m, sub))
-        shutil.chown(os.path.join(m, 'spool/tmp'), 'root', 'lp')  # the PDF filter writes here as lp
-        os.chmod(os.path.join(m, 'spool/tmp'), 0o1770)
-        schrijf(f'{m}/cupsd.conf', f'Listen {m}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\n'
-                'DirtyCleanInterval 0\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n'.encode())
-        schrijf(f'{m}/cups-files.conf', f'ServerRoot {m}/root\nRequestRoot {m}/spool\nStateDir {m}/state\n'
-                f'CacheDir {m}/cache\nTempDir {m}/spool/tmp\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
-                f'ErrorLog {m}/log/error_log\nPageLog {m}/log/page_log\nFileDevice Yes\n'.encode())
-        os.environ['CUPS_SERVER'] = f'{m}/cups.sock'
-        self.proc = subprocess.Popen(['cupsd', '-f', '-c', f'{m}/cupsd.conf', '-s', f'{m}/cups-files.conf'],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    found through CUPS_SERVER at a unix socket there; yields the process and
+    the file its default queue prints into."""
+    m = tempfile.mkdtemp(prefix='wendolo-cups-')
+    os.chmod(m, 0o755)  # the filters run as lp
+    for sub in ('root', 'state', 'cache', 'log', 'spool/tmp'):
+        os.makedirs(os.path.join(m, sub))
+    shutil.chown(os.path.join(m, 'spool/tmp'), 'root', 'lp')  # the PDF filter writes here as lp
+    os.chmod(os.path.join(m, 'spool/tmp'), 0o1770)
+    schrijf(f'{m}/cupsd.conf', f'Listen {m}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\n'
+            'DirtyCleanInterval 0\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n'.encode())
+    schrijf(f'{m}/cups-files.conf', f'ServerRoot {m}/root\nRequestRoot {m}/spool\nStateDir {m}/state\n'
+            f'CacheDir {m}/cache\nTempDir {m}/spool/tmp\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
+            f'ErrorLog {m}/log/error_log\nPageLog {m}/log/page_log\nFileDevice Yes\n'.encode())
+    os.environ['CUPS_SERVER'] = f'{m}/cups.sock'
+    cupsd = subprocess.Popen(['cupsd', '-f', '-c', f'{m}/cupsd.conf', '-s', f'{m}/cups-files.conf'],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
         # Tried until it works: the scheduler can answer a moment before it takes a new queue.
-        lpadmin = ['lpadmin', '-p', PRINTER, '-E', '-v', 'file://' + self.uitvoer, '-P', PPD]
+        lpadmin = ['lpadmin', '-p', PRINTER, '-E', '-v', f'file://{m}/uit.pdf', '-P', PPD]
         wacht(lambda: subprocess.run(lpadmin, capture_output=True).returncode == 0,
               f'cupsd did not start; see {m}/log/error_log', 20, 0.2)
         run('lpadmin', '-d', PRINTER)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, soort, *rest):
-        stop_proces(self.proc, timeout=10)
+        yield cupsd, f'{m}/uit.pdf'
+    finally:
+        stop_proces(cupsd, timeout=10)
         os.environ.pop('CUPS_SERVER', None)
-        if soort is None:
-            shutil.rmtree(self.map, ignore_errors=True)
-        else:
-            print(f'print system left for inspection: {self.map}')
+    shutil.rmtree(m, ignore_errors=True)  # kept for inspection when the journey failed
 
-    def klaar(self):
-        """How many jobs the print system has finished."""
-        return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
-    def wacht_op(self, aantal):
-        wacht(lambda: self.klaar() >= aantal, f'job {aantal} did not end', 30, 0.2)
+def afgedrukt():
+    """How many jobs the print system has finished."""
+    return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
 
 def controleer_pdf(pdf, paginas, naam):
@@ -70,8 +60,7 @@ def controleer_pdf(pdf, paginas, naam):
     verwacht(re.search(rf'^Pages:\s+{paginas}$', run('pdfinfo', pdf), re.M) and '(letter)' in run('pdfinfo', pdf),
              f'not {paginas} Letter pages')
     tekst = run('pdftotext', '-layout', pdf, '-')
-    for i, (_, _, _, omschrijving) in enumerate(RIJEN, 1):
-        verwacht(f'{i}. {omschrijving}' in tekst, f'no clue line {i}:\n{tekst}')
+    verwacht(all(f'{i}. {rij[3]}' in tekst for i, rij in enumerate(RIJEN, 1)), f'not every clue line:\n{tekst}')
     velden = run('pdfimages', '-list', '-f', '1', '-l', '1', pdf).splitlines()[2:]
     verwacht(len(velden) == 1 and velden[0].split()[8] == 'image', f'not one lossless picture: {velden}')
     breedte, hoogte = int(velden[0].split()[3]), int(velden[0].split()[4])
@@ -87,7 +76,7 @@ def controleer_pdf(pdf, paginas, naam):
 
 
 def journey():
-    with Afdruksysteem() as cups, Programma(bestanden={'library.lib': LIB}) as p:
+    with afdruksysteem() as (cupsd, uitvoer), Programma(bestanden={'library.lib': LIB}) as p:
         main = p.start()
         ontwerp(p, main)
         scherm = p.bord(main, 'afdrukken-scherm')
@@ -101,15 +90,15 @@ def journey():
             if antwoord:
                 p.melding(antwoord)
             if klaar:
-                cups.wacht_op(klaar)
+                wacht(lambda: afgedrukt() >= klaar, f'job {klaar} did not end', 30, 0.2)
 
         ok(klaar=1)
-        verwacht(controleer_pdf(cups.uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
+        verwacht(controleer_pdf(uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
         p.klik(dlg, *CHECK1)
         p.klik(dlg, *MEER)
         p.klik(dlg, *MEER)
         ok(klaar=2)
-        verwacht(controleer_pdf(cups.uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm).data,
+        verwacht(controleer_pdf(uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm).data,
                  'the board printed without letters is not the screen board without them')
         # The letters come back in the program's own font.
         na = p.bord(main, 'afdrukken-na')
@@ -120,7 +109,7 @@ def journey():
         run('cupsreject', PRINTER)
         ok('Return')
         verwacht(p.bord(main, 'afdrukken-geweigerd').data == na.data, 'the board lacks its letters')
-        verwacht(cups.klaar() == 2, 'a refused job was printed')
+        verwacht(afgedrukt() == 2, 'a refused job was printed')
         run('cupsaccept', PRINTER)
         ok(klaar=3)
         # The dialog ignores Exit while it still watches the last job; on a
@@ -136,10 +125,10 @@ def journey():
         dlg = p.venster(r'^ Afdrukken$')
         ok('Escape')
         time.sleep(1)
-        verwacht(cups.klaar() == 3, 'printed although the maker said no')
+        verwacht(afgedrukt() == 3, 'printed although the maker said no')
         ok('Return', klaar=4)
-        verwacht('(letter)' not in run('pdfinfo', cups.uitvoer)
-                 and re.search(r'^ *20\.', run('pdftotext', '-layout', cups.uitvoer, '-'), re.M),
+        verwacht('(letter)' not in run('pdfinfo', uitvoer)
+                 and re.search(r'^ *20\.', run('pdftotext', '-layout', uitvoer, '-'), re.M),
                  'the twenty rows are not on the other paper')
 
         # A printer gone, a device that cannot be opened in a queue that then
@@ -149,9 +138,9 @@ def journey():
         run('lpadmin', '-p', PRINTER, '-E', '-v', 'serial:/nonexistent', '-P', PPD,
             '-o', 'printer-error-policy=abort-job', '-o', 'PageSize=A4')
         ok('Return')
-        stop_proces(cups.proc)
+        stop_proces(cupsd)
         ok('Return')
         verwacht(p.vensters(r'^ Afdrukken$'), 'the dialog closed')
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

@@ -1,17 +1,14 @@
-"""The installed copy: the package the build made (cpack), unpacked with
-dpkg-deb into a private read-only tree and run as an unprivileged user
-(nobody, when the journey runs as root) with a home of its own. Zoeken reads
-the installed word library, or the user's own; Save and the settings land in
-the user's folders, Load finds them after a restart, and the tree stays as it
-was. (Print and Html aim at the same folders, as thuisdicht.py shows.) A style
-sheet on the command line, as any Qt program takes, makes a message box's
-text selectable, so a journey can copy it."""
+"""The installed copy: the built package unpacked into a private read-only
+tree and run as an unprivileged user with a home of its own. Zoeken reads the
+installed word library or the user's own; Save and the settings land in the
+user's folders, Load finds them after a restart, the tree stays as it was.
+WENDOLO_JOURNEY=thuisdicht runs the journey with a home that cannot be written."""
 import glob
 import os
 import pwd
 import subprocess
 
-from harness import Programma, draai, run, schrijf, verwacht
+from harness import EXIT, OK, Programma, run, schrijf, verwacht
 
 EIGEN_WOORD = 'wzqzw'  # in no Dutch word list
 
@@ -34,7 +31,7 @@ class Geinstalleerd(Programma):
         run('chmod', '-R', 'a-w', self.boom)
         self.voor = afdruk(self.boom)
         self.map = os.path.join(self.boom, 'usr', 'bin')
-        nobody = pwd.getpwnam('nobody')
+        nobody = pwd.getpwnam('nobody')  # root could write the tree
         self.gebruiker = (nobody.pw_uid, nobody.pw_gid) if os.geteuid() == 0 else None
         self.thuis = os.path.join(self.tmp, 'thuis')
         os.mkdir(self.thuis, 0o755 if thuis_schrijfbaar else 0o555)
@@ -42,6 +39,7 @@ class Geinstalleerd(Programma):
             self.als_gebruiker(self.thuis)
         self.gegevens = os.path.join(self.thuis, '.local', 'share', 'wendolo')
         self.instellingen = os.path.join(self.thuis, '.config', 'wendolo', 'Wendolo.ini')
+        # A style sheet, which any Qt program takes, lets melding() copy a box's text.
         self.stijl = os.path.join(self.tmp, 'kopieerbaar.qss')
         schrijf(self.stijl, b'QMessageBox { messagebox-text-interaction-flags: 3; }\n')
         os.chmod(self.stijl, 0o644)
@@ -97,8 +95,8 @@ def journey():
 
         main = p.start()
         p.laad(main)
-        verwacht(p.bord(main, 'geinstalleerd-geladen').stuk(0, 0, 460, 449).data == ontworpen, 'the loaded board differs')
-
+        verwacht(p.bord(main, 'geinstalleerd-geladen').stuk(0, 0, 460, 449).data == ontworpen,
+                 'the loaded board differs')
 
         schrijf(os.path.join(d, 'library.lib'), EIGEN_WOORD.encode() + b'\r\n')
         p.als_gebruiker(os.path.join(d, 'library.lib'))
@@ -116,5 +114,38 @@ def journey():
         p.boom_ongewijzigd()
 
 
+def thuisdicht():
+    """A home that cannot be written: Save, Print (to the PDF), Html and the
+    settings at Einde each say which path they could not write; nothing lands
+    anywhere, nothing is opened, and the program ends cleanly."""
+    with Geinstalleerd(thuis_schrijfbaar=False) as p:
+        d = p.gegevens
+        main = p.start()
+        p.nieuw(main, 'water')
+
+        def zegt(stap, tekst):
+            gezegd = p.melding('Escape', lees=True)
+            verwacht(tekst in gezegd, f'{stap} said {gezegd!r}')
+
+        p.sla_op(main, 'water', wacht=False)
+        zegt('Save', f'de map {d}/puzzels kon niet worden aangemaakt')
+        p.commando(main, 'Print')
+        dlg = p.venster(r'^ Afdrukken$')
+        p.klik(dlg, *OK, rust=0.4)
+        zegt('Print', f'Het bestand {d}/wendolo.pdf kan niet worden geschreven')
+        p.klik(dlg, *EXIT, rust=0.6)
+        p.weg(r'^ Afdrukken$')
+        p.commando(main, 'Html')
+        zegt('Html', f'het bestand {d}/puzzel.bmp kon niet worden geschreven')
+        p.commando(main, 'Einde')
+        p.toets(p.venster(r'^ Exit$'), 'Return')
+        zegt('Einde', f'opgeslagen in {p.instellingen}.')
+        verwacht(p.proc.wait(10) == 0, 'the program did not end cleanly')
+
+        verwacht(os.listdir(p.thuis) == [], f'the home holds {os.listdir(p.thuis)}')
+        verwacht(p.geopende() == [], f'opened: {p.geopende()}')
+        p.boom_ongewijzigd()
+
+
 if __name__ == '__main__':
-    draai(journey)
+    (thuisdicht if os.environ.get('WENDOLO_JOURNEY') == 'thuisdicht' else journey)()

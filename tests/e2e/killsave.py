@@ -7,7 +7,7 @@ import random
 import subprocess
 import time
 
-from harness import Programma, draai, schrijf, verwacht
+from harness import Programma, schrijf, verwacht
 
 KEER = int(os.environ.get('WENDOLO_KILLSAVE_KEER', '50'))
 KOP = b'"Wendolo trappuzzel - versie 1.0"\r\n'
@@ -88,4 +88,4 @@ def journey():
 
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

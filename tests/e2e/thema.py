@@ -1,7 +1,7 @@
 """A dark desktop theme changes nothing: the main window, the load dialog
 and the help page look the same, pixel for pixel, under the default theme
 and under GTK's Adwaita dark."""
-from harness import Programma, draai, lees_beeld, verwacht
+from harness import Programma, lees_beeld, verwacht
 
 DONKER = {'QT_QPA_PLATFORMTHEME': 'gtk3', 'GTK_THEME': 'Adwaita:dark'}
 
@@ -29,4 +29,4 @@ def journey():
 
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

@@ -1,11 +1,9 @@
-"""The design journey with the keyboard alone: Ctrl+N, the search word, Tab
-and Space; every row through the focused "?" button, the length with the
-arrow keys, the letter's box with the preview's cursor, Zoeken, a word
-from the list or typed, Ok and the clue; Ctrl+S and Ctrl+Q. The saved
-rows are the ones the same design saves when made with the mouse."""
+"""The design journey with the keyboard alone, from Ctrl+N through every
+row's dialog to Ctrl+S and Ctrl+Q; the saved rows are the ones the same
+design saves when made with the mouse."""
 import os
 
-from harness import Programma, draai, verwacht
+from harness import Programma, verwacht
 
 LIB = b'zwaan\r\nkaas\r\nslaap\r\nmotor\r\nlepel\r\nbrood\r\n'
 # Row, letter position, word, and whether it is typed rather than the list's first match.
@@ -54,4 +52,4 @@ def journey():
 
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

@@ -1,8 +1,6 @@
-"""A private Xvfb for one run of the journeys or benchmarks. It picks its
-own display number (-displayfd), so numbers left behind or taken by others
-never stand in the way; -noreset keeps it from resetting when its last client
-leaves, which would turn away a program starting then; SIGTERM ends it
-cleanly, without a lock file or socket left behind."""
+"""A private Xvfb for the journeys and benchmarks. It picks a free display
+number itself (-displayfd); -noreset keeps it from turning away a program
+that starts just as the last client leaves; SIGTERM ends it without leftovers."""
 import os
 import select
 import signal
@@ -16,23 +14,19 @@ class GeenScherm(RuntimeError):
 def start_xvfb(timeout=20):
     """Starts Xvfb; returns (process, display number)."""
     lees, schrijf = os.pipe()
-    try:
-        xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(schrijf), '-screen', '0', '1280x1024x24',
-                                 '-nolisten', 'tcp', '-noreset'], pass_fds=(schrijf,),
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    finally:
-        os.close(schrijf)
-    try:
-        tekst = b''
-        while not tekst.endswith(b'\n'):
-            klaar, _, _ = select.select([lees], [], [], timeout)
-            stuk = os.read(lees, 64) if klaar else b''
-            if not stuk:
-                stop_proces(xvfb)
-                raise GeenScherm('Xvfb did not start')
-            tekst += stuk
-    finally:
-        os.close(lees)
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(schrijf), '-screen', '0', '1280x1024x24', '-nolisten', 'tcp',
+                             '-noreset'], pass_fds=(schrijf,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(schrijf)
+    tekst = b''
+    while not tekst.endswith(b'\n'):
+        klaar, _, _ = select.select([lees], [], [], timeout)
+        stuk = os.read(lees, 64) if klaar else b''
+        if not stuk:
+            os.close(lees)
+            stop_proces(xvfb)
+            raise GeenScherm('Xvfb did not start')
+        tekst += stuk
+    os.close(lees)
     return xvfb, int(tekst)
 
 
