@@ -11,7 +11,7 @@ import tempfile
 import time
 
 from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, lees_beeld, run, schrijf, verwacht, wacht
-from reis import LIB, RIJEN, binnen, ontwerp, vakjes, zonder_letters
+from reis import LIB, RIJEN, VAKJES, ontwerp, zonder_letters
 from xscherm import stop_proces
 
 PPD = '/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd'
@@ -20,9 +20,8 @@ PRINTER = 'Testprinter'
 
 @contextlib.contextmanager
 def afdruksysteem():
-    """cupsd in the foreground with its configuration in a temporary folder,
-    found through CUPS_SERVER at a unix socket there; yields the process and
-    the file its default queue prints into."""
+    """cupsd with its configuration and unix socket (CUPS_SERVER) in a temporary
+    folder; yields the process and the file its default queue prints into."""
     m = tempfile.mkdtemp(prefix='wendolo-cups-')
     os.chmod(m, 0o755)  # the filters run as lp
     for sub in ('root', 'state', 'cache', 'log', 'spool/tmp'):
@@ -51,7 +50,6 @@ def afdruksysteem():
 
 
 def afgedrukt():
-    """How many jobs the print system has finished."""
     return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
 
@@ -94,16 +92,16 @@ def journey():
 
         ok(klaar=1)
         verwacht(controleer_pdf(uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
-        p.klik(dlg, *CHECK1)
-        p.klik(dlg, *MEER)
-        p.klik(dlg, *MEER)
+        for knop in (CHECK1, MEER, MEER):
+            p.klik(dlg, *knop)
         ok(klaar=2)
         verwacht(controleer_pdf(uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm).data,
                  'the board printed without letters is not the screen board without them')
         # The letters come back in the program's own font.
         na = p.bord(main, 'afdrukken-na')
         verwacht(zonder_letters(na).data == zonder_letters(scherm).data
-                 and all(any(na.pixel(*q) == (0, 0, 0) for q in binnen(x, y)) for x, y in vakjes()),
+                 and all((0, 0, 0) in {na.pixel(x + i, y + j) for i in range(1, 22) for j in range(1, 21)}
+                         for x, y in VAKJES),
                  'the board lacks its letters')
 
         run('cupsreject', PRINTER)

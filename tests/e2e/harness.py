@@ -3,6 +3,7 @@ Programma is a private copy of the program folder, its own X server and a
 recording stub for xdg-open; a journey clicks at client coordinates of
 windows found by their title, types, answers boxes and reads screenshots."""
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -46,7 +47,6 @@ def wacht(klaar, melding, timeout=10, stap=0.05):
 
 
 def run(*opdracht):
-    """What a command that must succeed prints."""
     return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
 
 
@@ -73,7 +73,6 @@ class Beeld:
 
 
 def lees_beeld(pad):
-    """Any picture file ImageMagick reads, as a Beeld."""
     ppm = subprocess.run(['convert', pad + '[0]', '-depth', '8', 'ppm:-'], capture_output=True, check=True).stdout
     _, maat, _, data = ppm.split(b'\n', 3)  # "P6", "width height", "255", the pixels
     return Beeld(*map(int, maat.split()), data)
@@ -81,8 +80,7 @@ def lees_beeld(pad):
 
 class Programma:
     def __init__(self, map=None, bestanden=None):
-        """map: a program folder to use as it is, else a copy of the built
-        one; bestanden: {relative path: bytes} to write into it first."""
+        """map: a program folder as it is, else a copy of the built one, with bestanden {path: bytes} added."""
         self.tmp = tempfile.mkdtemp(prefix='wendolo-e2e-')
         if map is None:
             map = os.path.join(self.tmp, 'app')
@@ -90,6 +88,7 @@ class Programma:
             for naam in ('wendolo', 'library.lib', 'help.htm'):
                 shutil.copy2(os.path.join(APP, naam), map)
         self.map = map
+        self.opdracht = [os.path.join(map, 'wendolo')]
         for pad, inhoud in (bestanden or {}).items():
             schrijf(os.path.join(map, pad), inhoud)
         # A stub opener that records what it was asked to open, for any user.
@@ -104,10 +103,9 @@ class Programma:
         self.env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY')}
         self.env.update(DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
 
-    def start(self, timeout=10, opdracht=None, env=None, cwd=None):
-        """Starts the program (or opdracht); returns its main window."""
-        self.proc = subprocess.Popen(opdracht or [os.path.join(self.map, 'wendolo')], env=env or self.env,
-                                     cwd=cwd or self.tmp, stdout=subprocess.DEVNULL,
+    def start(self, timeout=10):
+        """Starts the program, in a folder it cannot write; returns its main window."""
+        self.proc = subprocess.Popen(self.opdracht, env=self.env, cwd='/', stdout=subprocess.DEVNULL,
                                      stderr=open(os.path.join(self.tmp, 'stderr.txt'), 'a'))
         return self.venster(r'^ Wendolo$', timeout)
 
@@ -167,10 +165,9 @@ class Programma:
             self.xdo('key', t)
             time.sleep(0.05)
 
-    def melding(self, antwoord='Return', lees=False, titel=r'^Wendolo$', timeout=30):
-        """Answers the message box with that title. lees: first selects and
-        copies its text, which a style sheet must have made selectable."""
-        box = self.venster(titel, timeout)
+    def melding(self, antwoord='Return', lees=False):
+        """Answers the message box; lees: copies its text first, which a style sheet must make selectable."""
+        box = self.venster(r'^Wendolo$', 30)
         tekst = None
         if lees:
             self.klik(box, 60, 16)  # into the text, which lies at the top left
@@ -178,11 +175,10 @@ class Programma:
             tekst = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=self.env, capture_output=True,
                                    text=True, timeout=10).stdout
         self.toets(box, antwoord)
-        self.weg(titel)
+        self.weg(r'^Wendolo$')
         return tekst
 
     def screenshot(self, naam):
-        """A PNG of the whole screen in the journeys' output folder."""
         os.makedirs(UIT, exist_ok=True)
         pad = os.path.join(UIT, naam + '.png')
         subprocess.run(['import', '-display', f':{self.scherm}', '-window', 'root', pad])
@@ -193,12 +189,8 @@ class Programma:
         d = dict(regel.split('=') for regel in self.xdo('getwindowgeometry', '--shell', win).splitlines())
         return lees_beeld(self.screenshot(naam)).stuk(int(d['X']) + BORD_X, int(d['Y']) + BORD_Y, 503, 449)
 
-    def geopende(self):
-        with open(self.geopend) as f:
-            return f.read().splitlines()
-
     def wacht_geopend(self, pad):
-        wacht(lambda: any(g.endswith(pad) for g in self.geopende()), f'{pad} was not opened', 15)
+        wacht(lambda: pad in pathlib.Path(self.geopend).read_text(), f'{pad} was not opened', 15)
 
     # The steps several journeys take.
     def nieuw(self, main, zoekwoord):

@@ -35,8 +35,7 @@ def journey():
         oud = (OUD, lees(pad['DOEL.bmp']))
 
         def begin():
-            """Puts the old pair back, loads A20 and saves it as DOEL; the
-            overwrite question's Yes, on its way."""
+            """Puts the old pair back, loads A20, saves it as DOEL; the overwrite question's Yes, on its way."""
             for naam in set(os.listdir(map)) - set(pad):
                 os.remove(os.path.join(map, naam))
             for data, naam in zip(oud, ('DOEL.pzl', 'DOEL.bmp')):

@@ -7,7 +7,6 @@ DONKER = {'QT_QPA_PLATFORMTHEME': 'gtk3', 'GTK_THEME': 'Adwaita:dark'}
 
 
 def schermen(thema):
-    """Screenshots of each window under the given theme variables."""
     with Programma(bestanden={'puzzels/a.pzl': b'', 'puzzels/b.pzl': b''}) as p:
         p.env.update(thema)
         main = p.start()
