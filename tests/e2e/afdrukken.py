@@ -1,7 +1,6 @@
-"""Printing on a real print system, a private cupsd with a PDF printer on
-Letter paper: boards as lossless pictures of the screen, with or without the
-letters, twenty rows after a question about other paper, and each failure
-(queue refusing, printer removed, job aborted, cupsd gone) said, not printed."""
+"""Printing through a private cupsd to a PDF printer on Letter: the boards
+lossless, with or without letters; twenty rows after a paper question; each
+failure (queue refusing, printer removed, job aborted, cupsd gone) said."""
 import contextlib
 import os
 import re

@@ -1,7 +1,6 @@
-"""Drives the real program under Xvfb for the end-to-end journeys: a
-Programma is a private copy of the program folder, its own X server and a
-recording stub for xdg-open; a journey clicks at client coordinates of
-windows found by their title, types, answers boxes and reads screenshots."""
+"""The journeys' harness: a Programma is a private copy of the program, its own
+Xvfb and a recording stub for xdg-open; a journey clicks at client coordinates
+of windows found by their title, types, answers boxes and reads screenshots."""
 import os
 import pathlib
 import shutil
@@ -165,18 +164,18 @@ class Programma:
             self.xdo('key', t)
             time.sleep(0.05)
 
-    def melding(self, antwoord='Return', lees=False):
-        """Answers the message box; lees: copies its text first, which a style sheet must make selectable."""
+    def melding(self, antwoord='Return', tekst=None):
+        """Answers the message box; tekst: what it must say, copied from it
+        first, which a style sheet must have made selectable."""
         box = self.venster(r'^Wendolo$', 30)
-        tekst = None
-        if lees:
+        if tekst:
             self.klik(box, 60, 16)  # into the text, which lies at the top left
             self.toets(box, 'ctrl+a', 'ctrl+c')
-            tekst = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=self.env, capture_output=True,
-                                   text=True, timeout=10).stdout
+            gezegd = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=self.env, capture_output=True,
+                                    text=True, timeout=10).stdout
+            verwacht(tekst in gezegd, f'the box said {gezegd!r}, not {tekst!r}')
         self.toets(box, antwoord)
         self.weg(r'^Wendolo$')
-        return tekst
 
     def screenshot(self, naam):
         os.makedirs(UIT, exist_ok=True)

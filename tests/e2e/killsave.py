@@ -1,7 +1,6 @@
-"""Kill during save: the real program loads a 20-row puzzle, saves it over
-the puzzle DOEL and is killed with SIGKILL at a random moment of that save,
-WENDOLO_KILLSAVE_KEER (50) times. Once the next run has opened its load list,
-DOEL's .pzl and .bmp are the whole old pair or the whole new one, alone."""
+"""Kill during save: a 20-row puzzle saved over DOEL, SIGKILL at a random
+moment, WENDOLO_KILLSAVE_KEER (50) times; once the next run has opened its load
+list, DOEL's .pzl and .bmp are the whole old pair or the whole new one, alone."""
 import os
 import random
 import subprocess
@@ -40,9 +39,8 @@ def journey():
                 os.remove(os.path.join(map, naam))
             for data, naam in zip(oud, ('DOEL.pzl', 'DOEL.bmp')):
                 schrijf(pad[naam], data)
-            main = p.venster(r'^ Wendolo$')
             p.laad()
-            p.sla_op(main, 'DOEL', wacht=False)
+            p.sla_op(p.venster(r'^ Wendolo$'), 'DOEL', wacht=False)
             p.xdo('windowfocus', '--sync', p.venster(r'^ File exist$'))
             return subprocess.Popen(['xdotool', 'key', 'Return'], env=p.env)
 

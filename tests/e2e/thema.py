@@ -1,6 +1,5 @@
-"""A dark desktop theme changes nothing: the main window, the load dialog
-and the help page look the same, pixel for pixel, under the default theme
-and under GTK's Adwaita dark."""
+"""A dark desktop theme (GTK's Adwaita dark) changes nothing: the main window,
+the load dialog and the help page look the same, pixel for pixel."""
 from harness import Programma, lees_beeld, verwacht
 
 DONKER = {'QT_QPA_PLATFORMTHEME': 'gtk3', 'GTK_THEME': 'Adwaita:dark'}
