@@ -103,7 +103,7 @@ class Programma:
         self.env.update(DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
 
     def start(self, timeout=10):
-        """Starts the program, in a folder it cannot write; returns its main window."""
+        """Starts the program from /, so nothing rests on the working folder; its main window."""
         self.proc = subprocess.Popen(self.opdracht, env=self.env, cwd='/', stdout=subprocess.DEVNULL,
                                      stderr=open(os.path.join(self.tmp, 'stderr.txt'), 'a'))
         return self.venster(r'^ Wendolo$', timeout)
