@@ -32,6 +32,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
 from harness import COMMANDO, Fout, Programma, UIT  # noqa: E402
 from xping import Ping  # noqa: E402
+from xscherm import stop_proces  # noqa: E402
 
 HOOFD = ' Wendolo'
 AFDRUKKEN = ' Afdrukken'
@@ -99,9 +100,7 @@ class Aap:
 
     def herstart(self, eerste=False):
         p = self.p
-        p.proc = subprocess.Popen([os.path.join(p.map, 'wendolo')], env=p.env, cwd=p.tmp, stdout=subprocess.DEVNULL,
-                                  stderr=open(os.path.join(p.tmp, 'stderr.txt'), 'a'))
-        p.venster(r'^ Wendolo$', timeout=120)
+        p.start(timeout=120)
         if not eerste:
             self.tel['herstarts'] += 1
         self.schrijf({'soort': 'start'})
@@ -296,12 +295,7 @@ class Aap:
                     + '\n'.join(json.dumps(a, ensure_ascii=False) for a in self.laatste))
         if duur is None and self.p.proc.poll() is None:
             # Hung: the sanitizer writes where it hangs, then it starts anew.
-            self.p.proc.send_signal(signal.SIGABRT)
-            try:
-                self.p.proc.wait(30)
-            except subprocess.TimeoutExpired:
-                self.p.proc.kill()
-                self.p.proc.wait()
+            stop_proces(self.p.proc, signal.SIGABRT, 30)
 
     def stap(self, actie):
         if actie is None:
@@ -349,7 +343,7 @@ def main():
         naam = f'monkey-{seed}'
     aap = Aap(a.uit, naam)
     aap.schrijf({'soort': 'kop', 'seed': seed, 'minuten': a.minuten, 'replay': a.replay})
-    p = Programma(bestanden=puzzels(), start=False)
+    p = Programma(bestanden=puzzels())
     gevonden = 0
     try:
         aap.start(p)
@@ -363,12 +357,7 @@ def main():
                 aap.stap(aap.kies(rng))
         # The normal end, so a leak at exit is seen too.
         if p.loopt():
-            p.proc.send_signal(signal.SIGTERM)
-            try:
-                p.proc.wait(30)
-            except subprocess.TimeoutExpired:
-                p.proc.kill()
-                p.proc.wait()
+            stop_proces(p.proc, timeout=30)
             aap.rapporten_lezen()
     except Fout as e:
         aap.vondst('harness', str(e))

@@ -1,117 +1,114 @@
-"""Printing on a real print system: a private cupsd whose default queue is a
-PDF printer with Letter as its default paper.
-
-The designed five-row puzzle prints on Letter: one job for one copy with
-the letters and one for three copies without, each holding the
-header, the date, every clue line lined up and the answer line, and the
-board as a lossless picture that, scaled back down, is the screen board with
-or without its letters; the screen keeps its letters. A queue that refuses
-jobs prints nothing and says so; accepted again, it prints. A twenty-row page
-does not fit Letter's printable area: the maker is asked about other paper
-first. A printer removed after the dialog opened, a job the print system
-aborts and a print system that has gone away each print nothing and say so.
-"""
+"""Printing through a private cupsd to a PDF printer on Letter: the boards
+lossless, with or without letters; twenty rows after a paper question; each
+failure (queue refusing, printer removed, job aborted, cupsd gone) said."""
+import contextlib
 import os
 import re
+import shutil
 import subprocess
-import sys
+import tempfile
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from afdruksysteem import PPD, PRINTER, Afdruksysteem
-from harness import UIT, Programma, draai, lees_beeld, verwacht
-from reis import LIB, RIJEN, binnen, ontwerp, vakjes
+from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, lees_beeld, run, schrijf, verwacht, wacht
+from reis import LIB, RIJEN, VAKJES, ontwerp, zonder_letters
+from xscherm import stop_proces
 
-OK, EXIT, CHECK1, MEER = (228, 167), (278, 167), (141, 26), (71, 170)
-
-
-def run(*opdracht):
-    return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
+PPD = '/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd'
+PRINTER = 'Testprinter'
 
 
-def melding(p, naam, antwoord='Return'):
-    """Answers the box titled Wendolo, after a screenshot of it (its words
-    are checked by the unit tests)."""
-    box = p.venster(r'^Wendolo$', timeout=30)
-    time.sleep(0.3)
-    p.screenshot(naam)
-    p.toets(box, antwoord)
-    p.weg(r'^Wendolo$')
+@contextlib.contextmanager
+def afdruksysteem():
+    """cupsd with its configuration and unix socket (CUPS_SERVER) in a temporary
+    folder; yields the process and the file its default queue prints into."""
+    m = tempfile.mkdtemp(prefix='wendolo-cups-')
+    os.chmod(m, 0o755)  # the filters run as lp
+    for sub in ('root', 'state', 'cache', 'log', 'spool/tmp'):
+        os.makedirs(os.path.join(m, sub))
+    shutil.chown(os.path.join(m, 'spool/tmp'), 'root', 'lp')  # the PDF filter writes here as lp
+    os.chmod(os.path.join(m, 'spool/tmp'), 0o1770)
+    schrijf(f'{m}/cupsd.conf', f'Listen {m}/cups.sock\nBrowsing No\nWebInterface No\nLogLevel info\n'
+            'DirtyCleanInterval 0\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n'.encode())
+    schrijf(f'{m}/cups-files.conf', f'ServerRoot {m}/root\nRequestRoot {m}/spool\nStateDir {m}/state\n'
+            f'CacheDir {m}/cache\nTempDir {m}/spool/tmp\nPrintcap {m}/printcap\nAccessLog {m}/log/access_log\n'
+            f'ErrorLog {m}/log/error_log\nPageLog {m}/log/page_log\nFileDevice Yes\n'.encode())
+    os.environ['CUPS_SERVER'] = f'{m}/cups.sock'
+    cupsd = subprocess.Popen(['cupsd', '-f', '-c', f'{m}/cupsd.conf', '-s', f'{m}/cups-files.conf'],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        # Tried until it works: the scheduler can answer a moment before it takes a new queue.
+        lpadmin = ['lpadmin', '-p', PRINTER, '-E', '-v', f'file://{m}/uit.pdf', '-P', PPD]
+        wacht(lambda: subprocess.run(lpadmin, capture_output=True).returncode == 0,
+              f'cupsd did not start; see {m}/log/error_log', 20, 0.2)
+        run('lpadmin', '-d', PRINTER)
+        yield cupsd, f'{m}/uit.pdf'
+    finally:
+        stop_proces(cupsd, timeout=10)
+        os.environ.pop('CUPS_SERVER', None)
+    shutil.rmtree(m, ignore_errors=True)  # kept for inspection when the journey failed
+
+
+def afgedrukt():
+    return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
 
 def controleer_pdf(pdf, paginas, naam):
-    """Text and board of the job; the board scaled back to 503 x 449."""
-    info = run('pdfinfo', pdf)
-    verwacht(re.search(rf'^Pages:\s+{paginas}$', info, re.M) and '(letter)' in info, f'not {paginas} Letter pages')
+    """The job's pages and text; its board scaled back to 503 x 449."""
+    verwacht(re.search(rf'^Pages:\s+{paginas}$', run('pdfinfo', pdf), re.M) and '(letter)' in run('pdfinfo', pdf),
+             f'not {paginas} Letter pages')
     tekst = run('pdftotext', '-layout', pdf, '-')
-    verwacht('Puzzelpagina' in tekst and 'Het woord dat gezocht wordt is ' + '.' * 50 in tekst
-             and re.search(r'\d+:\d\d:\d\d / \d+-\d+-\d{4}', tekst), tekst)
-    # Each clue line starts two blanks right of the answer line (Arial 11 pt).
-    links = {w: float(x) for x, w in re.findall(r'<word xMin="([\d.]+)"[^>]*>([^<]*)</word>',
-                                                run('pdftotext', '-bbox', pdf, '-'))}
-    for i, (_, _, _, omschrijving) in enumerate(RIJEN, 1):
-        verwacht(re.search(rf'^ *{i}\. {re.escape(omschrijving)}$', tekst, re.M), f'no clue line {i}:\n{tekst}')
-        verwacht(5.5 < links[f'{i}.'] - links['Het'] < 7, f'clue line {i} is not lined up')
+    verwacht(all(f'{i}. {rij[3]}' in tekst for i, rij in enumerate(RIJEN, 1)), f'not every clue line:\n{tekst}')
     velden = run('pdfimages', '-list', '-f', '1', '-l', '1', pdf).splitlines()[2:]
-    verwacht(len(velden) == 1, f'not one picture in the job: {velden}')
-    breedte, hoogte, codering = int(velden[0].split()[3]), int(velden[0].split()[4]), velden[0].split()[8]
-    k = breedte // 503
-    verwacht(codering == 'image' and k >= 3 and (breedte, hoogte) == (503 * k, 449 * k), velden[0])
-    # Every board pixel a whole k x k block: sampled down and up again, unchanged.
+    verwacht(len(velden) == 1 and velden[0].split()[8] == 'image', f'not one lossless picture: {velden}')
+    breedte, hoogte = int(velden[0].split()[3]), int(velden[0].split()[4])
+    verwacht(breedte // 503 >= 3 and (breedte, hoogte) == (503 * (breedte // 503), 449 * (breedte // 503)), velden[0])
+    # Every board pixel a whole block: sampled down and up again, unchanged.
     png = os.path.join(UIT, naam)
     run('pdfimages', '-png', '-f', '1', '-l', '1', pdf, png)
-    run('convert', png + '-000.png', '-sample', '503x449', png + '-klein.png')
-    run('convert', png + '-klein.png', '-sample', f'{breedte}x{hoogte}', png + '-terug.png')
-    verschil = subprocess.run(['compare', '-metric', 'AE', png + '-000.png', png + '-terug.png', 'null:'],
-                              capture_output=True, text=True).stderr.strip()
-    verwacht(verschil == '0', f'board pixels are not whole blocks: {verschil}')
+    run('convert', png + '-000.png', '-sample', '503x449', '-write', png + '-klein.png',
+        '-sample', f'{breedte}x{hoogte}', png + '-terug.png')
+    verwacht(lees_beeld(png + '-terug.png').data == lees_beeld(png + '-000.png').data,
+             'board pixels are not whole blocks')
     return lees_beeld(png + '-klein.png').data
 
 
-def zonder_letters(bord):
-    """The screen board with every box blanked to its own fill."""
-    data = bytearray(bord.data)
-    for x, y in vakjes():
-        for xx, yy in binnen(x, y):
-            data[3 * (yy * 503 + xx):3 * (yy * 503 + xx) + 3] = bytes(bord.pixel(x + 1, y + 1))
-    return bytes(data)
-
-
 def journey():
-    os.makedirs(UIT, exist_ok=True)
-    with Afdruksysteem() as cups, Programma(bestanden={'library.lib': LIB}) as p:
-        main = p.venster(r'^ Wendolo$')
+    with afdruksysteem() as (cupsd, uitvoer), Programma(bestanden={'library.lib': LIB}) as p:
+        main = p.start()
         ontwerp(p, main)
-        scherm = p.bord(main, p.beeld('afdrukken-scherm'))
+        scherm = p.bord(main, 'afdrukken-scherm')
         p.commando(main, 'Print')
         dlg = p.venster(r'^ Afdrukken$')
         p.xdo('windowmove', '--sync', dlg, 960, 800)  # clear of the board
 
-        def druk(n):
+        def ok(antwoord=None, klaar=None):
+            """OK; then the box's answer, or waits for that many finished jobs."""
             p.klik(dlg, *OK, rust=0.4)
-            cups.wacht_op(n)
+            if antwoord:
+                p.melding(antwoord)
+            if klaar:
+                wacht(lambda: afgedrukt() >= klaar, f'job {klaar} did not end', 30, 0.2)
 
-        druk(1)
-        verwacht(controleer_pdf(cups.uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
-        p.klik(dlg, *CHECK1)
-        p.klik(dlg, *MEER)
-        p.klik(dlg, *MEER)
-        druk(2)
-        verwacht(controleer_pdf(cups.uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm),
+        ok(klaar=1)
+        verwacht(controleer_pdf(uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
+        for knop in (CHECK1, MEER, MEER):
+            p.klik(dlg, *knop)
+        ok(klaar=2)
+        verwacht(controleer_pdf(uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm).data,
                  'the board printed without letters is not the screen board without them')
         # The letters come back in the program's own font.
-        na = p.bord(main, p.beeld('afdrukken-na'))
-        verwacht(zonder_letters(na) == zonder_letters(scherm)
-                 and all(any(na.pixel(*q) == (0, 0, 0) for q in binnen(x, y)) for x, y in vakjes()),
+        na = p.bord(main, 'afdrukken-na')
+        verwacht(zonder_letters(na).data == zonder_letters(scherm).data
+                 and all((0, 0, 0) in {na.pixel(x + i, y + j) for i in range(1, 22) for j in range(1, 21)}
+                         for x, y in VAKJES),
                  'the board lacks its letters')
 
-        cups.cups('cupsreject', PRINTER)
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-geweigerd-melding')
-        verwacht(p.bord(main, p.beeld('afdrukken-geweigerd')).data == na.data, 'the board lacks its letters')
-        verwacht(cups.klaar() == 2, 'a refused job was printed')
-        cups.cups('cupsaccept', PRINTER)
-        druk(3)
+        run('cupsreject', PRINTER)
+        ok('Return')
+        verwacht(p.bord(main, 'afdrukken-geweigerd').data == na.data, 'the board lacks its letters')
+        verwacht(afgedrukt() == 2, 'a refused job was printed')
+        run('cupsaccept', PRINTER)
+        ok(klaar=3)
         # The dialog ignores Exit while it still watches the last job; on a
         # busy machine that can outlast the print system's own count.
         eind = time.time() + 10
@@ -120,33 +117,27 @@ def journey():
         p.weg(r'^ Afdrukken$')
 
         # Twenty rows need more than Letter's 10 printable inches.
-        ontwerp(p, main, 'ABCDEFGHIJKLMNOPQRST', [])
+        p.nieuw(main, 'ABCDEFGHIJKLMNOPQRST')
         p.commando(main, 'Print')
         dlg = p.venster(r'^ Afdrukken$')
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-papiervraag', 'Escape')
+        ok('Escape')
         time.sleep(1)
-        verwacht(cups.klaar() == 3, 'printed although the maker said no')
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-papiervraag-ja')
-        cups.wacht_op(4)
-        tekst = run('pdftotext', '-layout', cups.uitvoer, '-')
-        verwacht('(letter)' not in run('pdfinfo', cups.uitvoer) and re.search(r'^ *20\.', tekst, re.M),
+        verwacht(afgedrukt() == 3, 'printed although the maker said no')
+        ok('Return', klaar=4)
+        verwacht('(letter)' not in run('pdfinfo', uitvoer)
+                 and re.search(r'^ *20\.', run('pdftotext', '-layout', uitvoer, '-'), re.M),
                  'the twenty rows are not on the other paper')
 
-        cups.cups('lpadmin', '-x', PRINTER)
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-verdwenen')
-        # A device that cannot be opened, and a queue that then aborts the job.
-        cups.cups('lpadmin', '-p', PRINTER, '-E', '-v', 'serial:/nonexistent', '-P', PPD,
-                  '-o', 'printer-error-policy=abort-job', '-o', 'PageSize=A4')
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-afgebroken')
-        cups.stop()
-        p.klik(dlg, *OK, rust=0.4)
-        melding(p, 'afdrukken-onbereikbaar')
+        # A printer gone, a device that cannot be opened in a queue that then
+        # aborts the job, and a print system gone: each says so.
+        run('lpadmin', '-x', PRINTER)
+        ok('Return')
+        run('lpadmin', '-p', PRINTER, '-E', '-v', 'serial:/nonexistent', '-P', PPD,
+            '-o', 'printer-error-policy=abort-job', '-o', 'PageSize=A4')
+        ok('Return')
+        stop_proces(cupsd)
+        ok('Return')
         verwacht(p.vensters(r'^ Afdrukken$'), 'the dialog closed')
 
-
 if __name__ == '__main__':
-    draai(journey)
+    journey()

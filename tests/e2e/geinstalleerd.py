@@ -1,77 +1,66 @@
-"""The installed copy from the Debian package, run by an ordinary user: a
-puzzle designed with Zoeken over the installed word library, saved, loaded
-again after a restart, printed to the PDF and exported; a word library the
-user puts into their own folder is the one Zoeken reads. Every file lands in
-the user's folders and the installed tree stays as it was, byte for byte."""
+"""The package unpacked into a private read-only tree, run as an ordinary user
+with a home of its own: Zoeken reads the installed library or the user's own,
+Save and the settings land in the home, Load finds them, the tree stays as it
+was. WENDOLO_JOURNEY=thuisdicht runs the journey with a home that cannot be written."""
+import glob
 import os
-import re
+import pwd
 import subprocess
-import sys
-import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from harness import draai, rijknop, verwacht
-from pakket import Geinstalleerd
+from harness import EXIT, OK, Programma, run, schrijf, verwacht
 
-KADER = (4, -2)  # every dialog lays its controls on a frame here
-LOAD_EERSTE, LOAD_OK, LOAD_EXIT = (4 + 10 + 40, -2 + 16 + 10), (4 + 12 + 20, -2 + 262 + 15), (4 + 154 + 20, -2 + 262 + 15)
 EIGEN_WOORD = 'wzqzw'  # in no Dutch word list
 
 
-def in_kader(x, y):
-    return KADER[0] + x, KADER[1] + y
+def afdruk(boom):
+    """Every path under boom with its mode, owner, size, time and link."""
+    return set(run('find', boom, '-printf', r'%P %m %U %s %T@ %l\n').splitlines())
 
 
-def nieuw(p, main, zoekwoord):
-    p.commando(main, 'Nieuw')
-    start = p.venster(r'^ Nieuwe puzzel ontwerpen$')
-    p.typ(start, zoekwoord)
-    p.klik(start, *in_kader(274 + 28, 22 + 12))
-    p.weg(r'^ Nieuwe puzzel ontwerpen$')
+class Geinstalleerd(Programma):
+    def __init__(self, thuis_schrijfbaar=True):
+        super().__init__(map='')
+        # The user reaches the tree, the home and the stub opener through here.
+        os.chmod(self.tmp, 0o755)
+        pakket = os.environ.get('WENDOLO_PAKKET') or max(glob.glob('wendolo_*_amd64.deb'), key=os.path.getmtime,
+                                                          default=None)
+        verwacht(pakket, f'no wendolo_*_amd64.deb in {os.getcwd()}: run cpack -G DEB there first')
+        self.boom = os.path.join(self.tmp, 'boom')
+        run('dpkg-deb', '-x', pakket, self.boom)
+        run('chmod', '-R', 'a-w', self.boom)
+        self.voor = afdruk(self.boom)
+        self.map = os.path.join(self.boom, 'usr', 'bin')
+        nobody = pwd.getpwnam('nobody')  # root could write the tree
+        self.gebruiker = (nobody.pw_uid, nobody.pw_gid) if os.geteuid() == 0 else None
+        self.thuis = os.path.join(self.tmp, 'thuis')
+        os.mkdir(self.thuis, 0o755 if thuis_schrijfbaar else 0o555)
+        if thuis_schrijfbaar:
+            self.als_gebruiker(self.thuis)
+        self.gegevens = os.path.join(self.thuis, '.local', 'share', 'wendolo')
+        self.instellingen = os.path.join(self.thuis, '.config', 'wendolo', 'Wendolo.ini')
+        # A style sheet, which any Qt program takes, lets melding() copy a box's text.
+        self.stijl = os.path.join(self.tmp, 'kopieerbaar.qss')
+        schrijf(self.stijl, b'QMessageBox { messagebox-text-interaction-flags: 3; }\n')
+        os.chmod(self.stijl, 0o644)
+        self.env = {k: v for k, v in self.env.items() if not k.startswith('XDG_')}
+        self.env['HOME'] = self.thuis
+        self.opdracht = [os.path.join(self.map, 'wendolo'), '-stylesheet', self.stijl]
+        if self.gebruiker:
+            uid, gid = self.gebruiker
+            self.opdracht = ['setpriv', f'--reuid={uid}', f'--regid={gid}', '--clear-groups', '--'] + self.opdracht
 
+    def als_gebruiker(self, pad):
+        if self.gebruiker:
+            os.chown(pad, *self.gebruiker)
 
-def zoek_rij(p, main, rij, positie):
-    """Fills a row with the first word Zoeken finds for it."""
-    p.klik(main, *rijknop(rij), rust=0.5)
-    dlg = p.venster(rf'^ Puzzelwoord {rij}$')
-    p.klik(dlg, *in_kader(184 + 8 + 11 * positie, 16 + 15))
-    p.klik(dlg, *in_kader(12 + 28, 208 + 11), rust=0.6)
-    p.klik(dlg, *in_kader(10 + 40, 16 + 8), rust=0.3)
-    p.klik(dlg, *in_kader(398 + 20, 168 + 15), rust=0.6)
-    vraag = p.venster(r'^ Omschrijving$')
-    p.typ(vraag, f'omschrijving {rij}')
-    p.toets(vraag, 'Return')
-    p.weg(rf'^ Puzzelwoord {rij}$')
+    def boom_ongewijzigd(self):
+        anders = sorted(self.voor ^ afdruk(self.boom))
+        verwacht(not anders, f'the installed tree changed: {anders[:5]}')
 
-
-def bewaar(p, main, naam, pzl):
-    p.commando(main, 'Save')
-    vraag = p.venster(r'^ Save puzzel$')
-    p.toets(vraag, 'ctrl+a')
-    p.typ(vraag, naam)
-    p.toets(vraag, 'Return')
-    p.weg(r'^ Save puzzel$')
-    verwacht(os.path.exists(pzl), f'no {pzl} after Save')
-    with open(pzl, 'rb') as f:
-        return f.read().split(b'\r\n')
-
-
-def einde(p, main):
-    p.commando(main, 'Einde')
-    p.toets(p.venster(r'^ Exit$'), 'Return')
-    verwacht(p.wacht_op_einde() == 0, 'the program did not end cleanly')
-
-
-def links(bord):
-    """The board left of the row buttons, which lie on it as controls."""
-    return b''.join(bord.data[3 * 503 * y:3 * (503 * y + 460)] for y in range(449))
-
-
-def wacht_geopend(p, einde, timeout=15):
-    eind = time.time() + timeout
-    while time.time() < eind and not any(g.endswith(einde) for g in p.geopende()):
-        time.sleep(0.1)
-    verwacht(any(g.endswith(einde) for g in p.geopende()), f'{einde} was not opened: {p.geopende()}')
+    def __exit__(self, soort, *rest):
+        subprocess.run(['chmod', '-R', 'u+w', self.boom])
+        os.chmod(self.thuis, 0o755)
+        return super().__exit__(soort, *rest)
 
 
 def journey():
@@ -81,61 +70,67 @@ def journey():
             bibliotheek = set(f.read().decode('cp1252').lower().split())
 
         main = p.start()
-        p.screenshot('geinstalleerd-start')
-        nieuw(p, main, 'water')
-        for rij, positie in ((1, 2), (2, 3)):
-            zoek_rij(p, main, rij, positie)
-        ontworpen = links(p.bord(main, p.beeld('geinstalleerd-ontwerp')))
-        regels = bewaar(p, main, 'water', os.path.join(d, 'puzzels', 'water.pzl'))
-        for rij, letter, positie in ((1, 'w', 2), (2, 'a', 3)):
-            m = re.fullmatch(rb'\d+,"(\w+)","omschrijving \d"', regels[4 + rij])
-            woord = m and m.group(1).decode()
-            verwacht(woord and len(woord) == 5 and woord[positie - 1] == letter and woord in bibliotheek,
-                     f'row {rij} holds {regels[4 + rij]!r}, not a word of the installed library')
-        einde(p, main)
-        verwacht(os.path.exists(p.instellingen), 'no settings in ~/.config/wendolo after Einde')
+        p.nieuw(main, 'water')
+        for i, positie in ((1, 2), (2, 3)):
+            p.rij(main, i, positie, f'omschrijving {i}')
+        # The board left of the row buttons, which lie on it as controls.
+        ontworpen = p.bord(main, 'geinstalleerd-ontwerp').stuk(0, 0, 460, 449).data
+        p.sla_op(main, 'water')
+        with open(os.path.join(d, 'puzzels', 'water.pzl'), 'rb') as f:
+            regels = f.read().split(b'\r\n')
+        for i in (1, 2):
+            verwacht(regels[4 + i].split(b'"')[1].decode() in bibliotheek, f'row {i} is {regels[4 + i]!r}')
+        p.einde(main)
 
         main = p.start()
-        p.commando(main, 'Load')
-        load = p.venster(r'^ Load puzzel$')
-        p.klik(load, *LOAD_EERSTE)
-        p.klik(load, *LOAD_OK, rust=0.6)
-        p.klik(load, *LOAD_EXIT, rust=0.6)
-        p.weg(r'^ Load puzzel$')
-        verwacht(links(p.bord(main, p.beeld('geinstalleerd-geladen'))) == ontworpen, 'the loaded board differs')
+        p.laad(main)
+        verwacht(p.bord(main, 'geinstalleerd-geladen').stuk(0, 0, 460, 449).data == ontworpen,
+                 'the loaded board differs')
 
+        schrijf(os.path.join(d, 'library.lib'), EIGEN_WOORD.encode() + b'\r\n')
+        p.als_gebruiker(os.path.join(d, 'library.lib'))
+        p.nieuw(main, 'water')
+        p.rij(main, 1, 1, 'omschrijving 1')
+        p.sla_op(main, 'eigen')
+        with open(os.path.join(d, 'puzzels', 'eigen.pzl'), 'rb') as f:
+            verwacht(f',"{EIGEN_WOORD}",'.encode() in f.read(), 'the own library was not read')
+        p.einde(main)
+
+        geschreven = sorted(run('find', p.thuis, '-type', 'f', '-not', '-path', '*/.cache/*', '-printf', '%P ').split())
+        verwacht(geschreven == ['.config/wendolo/Wendolo.ini'] + ['.local/share/wendolo/' + b for b in (
+                 'library.lib puzzels/eigen.bmp puzzels/eigen.pzl puzzels/water.bmp puzzels/water.pzl').split()],
+                 f'the home holds {geschreven}')
+        p.boom_ongewijzigd()
+
+
+def thuisdicht():
+    """A home that cannot be written: Save, Print (to the PDF), Html and the
+    settings at Einde each say which path they could not write; nothing lands
+    anywhere, nothing is opened, and the program ends cleanly."""
+    with Geinstalleerd(thuis_schrijfbaar=False) as p:
+        d = p.gegevens
+        main = p.start()
+        p.nieuw(main, 'water')
+
+        p.sla_op(main, 'water', wacht=False)
+        p.melding('Escape', f'de map {d}/puzzels kon niet worden aangemaakt')
         p.commando(main, 'Print')
         dlg = p.venster(r'^ Afdrukken$')
-        p.klik(dlg, 228, 167, rust=0.4)  # OkKnop
-        wacht_geopend(p, os.path.join(d, 'wendolo.pdf'))
-        info = subprocess.run(['pdfinfo', os.path.join(d, 'wendolo.pdf')], capture_output=True, text=True).stdout
-        verwacht(re.search(r'^Pages:\s+1$', info, re.M), f'the PDF is no one-page PDF:\n{info}')
-        p.klik(dlg, 278, 167, rust=0.6)  # ExitKnop
+        p.klik(dlg, *OK, rust=0.4)
+        p.melding('Escape', f'Het bestand {d}/wendolo.pdf kan niet worden geschreven')
+        p.klik(dlg, *EXIT, rust=0.6)
         p.weg(r'^ Afdrukken$')
+        p.commando(main, 'Html')
+        p.melding('Escape', f'het bestand {d}/puzzel.bmp kon niet worden geschreven')
+        p.commando(main, 'Einde')
+        p.toets(p.venster(r'^ Exit$'), 'Return')
+        p.melding('Escape', f'opgeslagen in {p.instellingen}.')
+        verwacht(p.proc.wait(10) == 0, 'the program did not end cleanly')
 
-        p.commando(main, 'Html', rust=1.0)
-        wacht_geopend(p, 'file://' + os.path.join(d, 'wendolo.htm'))
-        verwacht(os.path.exists(os.path.join(d, 'puzzel.bmp')), 'no puzzel.bmp beside the page')
-
-        eigen = os.path.join(d, 'library.lib')
-        with open(eigen, 'wb') as f:
-            f.write(EIGEN_WOORD.encode() + b'\r\n')
-        p.als_gebruiker(eigen)
-        nieuw(p, main, 'water')
-        zoek_rij(p, main, 1, 1)
-        regels = bewaar(p, main, 'eigen', os.path.join(d, 'puzzels', 'eigen.pzl'))
-        verwacht(f',"{EIGEN_WOORD}",'.encode() in regels[5], f'the own library was not read: {regels[5]!r}')
-        einde(p, main)
-
-        geschreven = sorted(os.path.relpath(os.path.join(m, b), p.thuis) for m, _, bs in os.walk(p.thuis)
-                            for b in bs if not os.path.relpath(m, p.thuis).startswith('.cache'))
-        verwacht(geschreven == ['.config/wendolo/Wendolo.ini', '.local/share/wendolo/library.lib',
-                                '.local/share/wendolo/puzzel.bmp', '.local/share/wendolo/puzzels/eigen.bmp',
-                                '.local/share/wendolo/puzzels/eigen.pzl', '.local/share/wendolo/puzzels/water.bmp',
-                                '.local/share/wendolo/puzzels/water.pzl', '.local/share/wendolo/wendolo.htm',
-                                '.local/share/wendolo/wendolo.pdf'], f'the home holds {geschreven}')
+        verwacht(os.listdir(p.thuis) == [], f'the home holds {os.listdir(p.thuis)}')
+        verwacht(os.path.getsize(p.geopend) == 0, 'something was opened')
         p.boom_ongewijzigd()
 
 
 if __name__ == '__main__':
-    draai(journey)
+    (thuisdicht if os.environ.get('WENDOLO_JOURNEY') == 'thuisdicht' else journey)()

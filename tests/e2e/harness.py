@@ -1,136 +1,112 @@
-"""Drives the real program under Xvfb for the end-to-end journeys.
-
-A journey makes a Programma (a private copy of the program folder, its own
-X server and a recording stub for xdg-open), clicks at client coordinates of
-windows found by their title, types, answers boxes and looks at screenshots.
-
-    with Programma() as p:
-        main = p.venster(r'^ Wendolo$')
-        p.klik(main, 564, 470)
-        box = p.venster(r'^ Exit$')
-        p.toets(box, 'Return')
-        p.wacht_op_einde()
-"""
+"""The journeys' harness: a Programma is a private copy of the program, its own
+Xvfb and a recording stub for xdg-open; a journey clicks at client coordinates
+of windows found by their title, types, answers boxes and reads screenshots."""
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
-import traceback
 
-from xscherm import GeenScherm, start_xvfb, stop_xvfb
+from xscherm import start_xvfb, stop_xvfb
 
 APP = os.environ.get('WENDOLO_APP') or os.path.join(os.getcwd(), 'app')
 UIT = os.environ.get('WENDOLO_E2E_OUT') or os.path.join(os.getcwd(), 'e2e')
 
-# Client coordinates of the command icons' centres on the main window: the
-# panel's left/top plus the icon's rest position plus half of 32.
-COMMANDO = {
-    'Nieuw': (530 + 19 + 16, -2 + 20 + 16),
-    'Load': (530 + 20 + 16, 60 + 20 + 16),
-    'Save': (530 + 18 + 16, 122 + 20 + 16),
-    'Print': (530 + 18 + 16, 184 + 20 + 16),
-    'Tools': (530 + 18 + 16, 246 + 20 + 16),
-    'Help': (530 + 18 + 16, 308 + 20 + 16),
-    'Html': (530 + 18 + 16, 370 + 20 + 16),
-    'Einde': (530 + 18 + 16, 432 + 22 + 16),
-}
+# The command icons' centres on the main window, one every 62 pixels down the bar.
+COMMANDO = {naam: (564, 34 + 62 * i) for i, naam in enumerate('Nieuw Load Save Print Tools Help Html Einde'.split())}
+# The print dialog's buttons, its "without the letters" box and Aantal's right arrow.
+OK, EXIT, CHECK1, MEER = (228, 167), (278, 167), (141, 26), (71, 170)
 
 # Where a board pixel (x, y) of the 503 x 449 drawing area lies in the main
 # window's client area: frame (4, -2) + Pic (6, 12) + its 2-pixel border.
 BORD_X, BORD_Y = 4 + 6 + 2, -2 + 12 + 2
 
 
-def rijknop(i):
-    """Client coordinates of the centre of row i's "?" button."""
-    return BORD_X + 467 + 10, BORD_Y + 21 * i - 3 + 8
+def kader(x, y):
+    """Client coordinates of a dialog control placed on its frame at (4, -2)."""
+    return 4 + x, -2 + y
 
 
-class Fout(AssertionError):
-    pass
+Fout = AssertionError  # what a check that fails raises
+
+
+def verwacht(voorwaarde, melding):
+    if not voorwaarde:
+        raise Fout(melding)
+
+
+def wacht(klaar, melding, timeout=10, stap=0.05):
+    """Waits until klaar() holds; fails with melding after timeout seconds."""
+    eind = time.time() + timeout
+    while not klaar():
+        verwacht(time.time() < eind, melding)
+        time.sleep(stap)
+
+
+def run(*opdracht):
+    return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
+
+
+def schrijf(pad, inhoud):
+    os.makedirs(os.path.dirname(pad), exist_ok=True)
+    with open(pad, 'wb') as f:
+        f.write(inhoud)
 
 
 class Beeld:
     """A picture as raw RGB, for reading pixels."""
 
-    def __init__(self, pad, breedte, hoogte, data):
-        self.pad, self.breedte, self.hoogte, self.data = pad, breedte, hoogte, data
+    def __init__(self, breedte, hoogte, data):
+        self.breedte, self.hoogte, self.data = breedte, hoogte, data
 
     def pixel(self, x, y):
         i = 3 * (y * self.breedte + x)
         return tuple(self.data[i:i + 3])
 
     def stuk(self, x, y, breedte, hoogte):
-        """The raw RGB rows of a rectangle of the picture."""
-        rijen = []
-        for r in range(y, y + hoogte):
-            i = 3 * (r * self.breedte + x)
-            rijen.append(self.data[i:i + 3 * breedte])
-        return Beeld(self.pad, breedte, hoogte, b''.join(rijen))
+        rijen = (self.data[3 * (r * self.breedte + x):3 * (r * self.breedte + x + breedte)]
+                 for r in range(y, y + hoogte))
+        return Beeld(breedte, hoogte, b''.join(rijen))
 
 
 def lees_beeld(pad):
-    """Any picture file ImageMagick reads, as a Beeld."""
-    maat = subprocess.run(['identify', '-format', '%w %h', pad + '[0]'], capture_output=True, text=True,
-                          check=True).stdout.split()
-    data = subprocess.run(['convert', pad + '[0]', '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
-    return Beeld(pad, int(maat[0]), int(maat[1]), data)
+    ppm = subprocess.run(['convert', pad + '[0]', '-depth', '8', 'ppm:-'], capture_output=True, check=True).stdout
+    _, maat, _, data = ppm.split(b'\n', 3)  # "P6", "width height", "255", the pixels
+    return Beeld(*map(int, maat.split()), data)
 
 
 class Programma:
-    def __init__(self, map=None, bestanden=None, start=True):
-        """map: a program folder to use as it is (to run again in the same
-        folder); otherwise a fresh copy of the built one. bestanden: extra
-        files {relative path: bytes} written into the folder first."""
+    def __init__(self, map=None, bestanden=None):
+        """map: a program folder as it is, else a copy of the built one, with bestanden {path: bytes} added."""
         self.tmp = tempfile.mkdtemp(prefix='wendolo-e2e-')
         if map is None:
             map = os.path.join(self.tmp, 'app')
             os.makedirs(os.path.join(map, 'puzzels'))
             for naam in ('wendolo', 'library.lib', 'help.htm'):
-                if os.path.exists(os.path.join(APP, naam)):
-                    shutil.copy2(os.path.join(APP, naam), map)
+                shutil.copy2(os.path.join(APP, naam), map)
         self.map = map
+        self.opdracht = [os.path.join(map, 'wendolo')]
         for pad, inhoud in (bestanden or {}).items():
-            vol = os.path.join(map, pad)
-            os.makedirs(os.path.dirname(vol), exist_ok=True)
-            with open(vol, 'wb') as f:
-                f.write(inhoud)
-        # A stub opener that records what it was asked to open.
+            schrijf(os.path.join(map, pad), inhoud)
+        # A stub opener that records what it was asked to open, for any user.
         self.stubs = os.path.join(self.tmp, 'stubs')
-        os.makedirs(self.stubs)
         self.geopend = os.path.join(self.tmp, 'geopend.txt')
-        stub = os.path.join(self.stubs, 'xdg-open')
-        with open(stub, 'w') as f:
-            f.write(f'#!/bin/sh\necho "$@" >> {self.geopend}\n')
-        os.chmod(stub, 0o755)
-        self.xvfb = None
+        schrijf(os.path.join(self.stubs, 'xdg-open'), f'#!/bin/sh\necho "$@" >> {self.geopend}\n'.encode())
+        schrijf(self.geopend, b'')
+        os.chmod(os.path.join(self.stubs, 'xdg-open'), 0o755)
+        os.chmod(self.geopend, 0o666)
         self.proc = None
-        self.scherm = None
-        self.start_x()
-        if start:
-            self.start()
+        self.xvfb, self.scherm = start_xvfb()
+        self.env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY')}
+        self.env.update(DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
 
-    # -- life cycle ------------------------------------------------------
-    def start_x(self):
-        try:
-            self.xvfb, self.scherm = start_xvfb()
-        except GeenScherm as e:
-            raise Fout(str(e))
-        self.env = dict(os.environ, DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
-        self.env.pop('QT_QPA_PLATFORM', None)
-        self.env.pop('WAYLAND_DISPLAY', None)
-
-    def start(self):
-        self.proc = subprocess.Popen([os.path.join(self.map, 'wendolo')], env=self.env, cwd=self.tmp,
-                                     stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.tmp, 'stderr.txt'), 'w'))
-        return self.venster(r'^ Wendolo$')
-
-    def wacht_op_einde(self, timeout=10):
-        try:
-            return self.proc.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Fout('the program did not end')
+    def start(self, timeout=10):
+        """Starts the program from /, so nothing rests on the working folder; its main window."""
+        self.proc = subprocess.Popen(self.opdracht, env=self.env, cwd='/', stdout=subprocess.DEVNULL,
+                                     stderr=open(os.path.join(self.tmp, 'stderr.txt'), 'a'))
+        return self.venster(r'^ Wendolo$', timeout)
 
     def loopt(self):
         return self.proc is not None and self.proc.poll() is None
@@ -139,118 +115,129 @@ class Programma:
         if self.loopt():
             self.proc.kill()
             self.proc.wait()
-        if self.xvfb:
-            stop_xvfb(self.xvfb)
-            self.xvfb = None
+        stop_xvfb(self.xvfb)
 
     def __enter__(self):
         return self
 
     def __exit__(self, soort, *rest):
-        if soort is not None and self.xvfb:
+        if soort is not None:
             # What the screen showed when the journey failed.
             naam = 'fout-' + os.path.splitext(os.path.basename(sys.argv[0]))[0]
-            try:
-                print(f'screen at the failure: {self.screenshot(naam)}', file=sys.stderr)
-            except (OSError, subprocess.CalledProcessError):
-                pass
+            print(f'screen at the failure: {self.screenshot(naam)}', file=sys.stderr)
         self.stop()
         if soort is None:
             shutil.rmtree(self.tmp, ignore_errors=True)
         else:
             print(f'left for inspection: {self.tmp}', file=sys.stderr)
 
-    # -- windows and input ----------------------------------------------
     def xdo(self, *args):
         r = subprocess.run(['xdotool', *map(str, args)], env=self.env, capture_output=True, text=True)
         return r.stdout.strip() if r.returncode == 0 else None
 
     def vensters(self, titel):
-        uit = self.xdo('search', '--onlyvisible', '--name', titel)
-        return uit.split() if uit else []
+        return (self.xdo('search', '--onlyvisible', '--name', titel) or '').split()
 
     def venster(self, titel, timeout=10):
         """The id of the visible window whose title matches the regex."""
-        eind = time.time() + timeout
-        while time.time() < eind:
-            ids = self.vensters(titel)
-            if ids:
-                return ids[-1]
-            if self.proc is not None and self.proc.poll() is not None:
-                raise Fout(f'the program ended while waiting for {titel!r}')
-            time.sleep(0.05)
-        raise Fout(f'no window {titel!r}')
+        wacht(lambda: self.vensters(titel) or not self.loopt(), f'no window {titel!r}', timeout)
+        verwacht(self.loopt(), f'the program ended while waiting for {titel!r}')
+        return self.vensters(titel)[-1]
 
     def weg(self, titel, timeout=10):
-        eind = time.time() + timeout
-        while time.time() < eind:
-            if not self.vensters(titel):
-                return
-            time.sleep(0.05)
-        raise Fout(f'window {titel!r} is still there')
+        wacht(lambda: not self.vensters(titel), f'window {titel!r} is still there', timeout)
 
-    def geometrie(self, win):
-        """(x, y, width, height) of a window on the screen."""
-        uit = self.xdo('getwindowgeometry', '--shell', win)
-        d = dict(regel.split('=') for regel in uit.splitlines())
-        return int(d['X']), int(d['Y']), int(d['WIDTH']), int(d['HEIGHT'])
-
-    def klik(self, win, x, y, knop=1, rust=0.15):
-        self.xdo('mousemove', '--window', win, x, y)
-        self.xdo('click', knop)
+    def klik(self, win, x, y, rust=0.15):
+        self.xdo('mousemove', '--window', win, x, y, 'click', 1)
         time.sleep(rust)
 
     def commando(self, win, naam, rust=0.5):
         """Clicks a command of the bar and waits out its press animation."""
         self.klik(win, *COMMANDO[naam], rust=rust)
 
-    def focus(self, win):
-        self.xdo('windowfocus', '--sync', win)
-
     def typ(self, win, tekst):
-        self.focus(win)
-        self.xdo('type', '--delay', 20, tekst)
+        self.xdo('windowfocus', '--sync', win, 'type', '--delay', 20, tekst)
 
     def toets(self, win, *toetsen):
-        self.focus(win)
+        self.xdo('windowfocus', '--sync', win)
         for t in toetsen:
             self.xdo('key', t)
             time.sleep(0.05)
 
-    # -- looking ----------------------------------------------------------
+    def melding(self, antwoord='Return', tekst=None):
+        """Answers the message box; tekst: what it must say, copied from it
+        first, which a style sheet must have made selectable."""
+        box = self.venster(r'^Wendolo$', 30)
+        if tekst:
+            self.klik(box, 60, 16)  # into the text, which lies at the top left
+            self.toets(box, 'ctrl+a', 'ctrl+c')
+            gezegd = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=self.env, capture_output=True,
+                                    text=True, timeout=10).stdout
+            verwacht(tekst in gezegd, f'the box said {gezegd!r}, not {tekst!r}')
+        self.toets(box, antwoord)
+        self.weg(r'^Wendolo$')
+
     def screenshot(self, naam):
-        """A PNG of the whole screen in the journeys' output folder."""
         os.makedirs(UIT, exist_ok=True)
         pad = os.path.join(UIT, naam + '.png')
-        subprocess.run(['import', '-display', f':{self.scherm}', '-window', 'root', pad], check=True)
+        subprocess.run(['import', '-display', f':{self.scherm}', '-window', 'root', pad])
         return pad
 
-    def beeld(self, naam='beeld'):
-        return lees_beeld(self.screenshot(naam))
+    def bord(self, win, naam):
+        """The board's 503 x 449 drawing area on the screen now."""
+        d = dict(regel.split('=') for regel in self.xdo('getwindowgeometry', '--shell', win).splitlines())
+        return lees_beeld(self.screenshot(naam)).stuk(int(d['X']) + BORD_X, int(d['Y']) + BORD_Y, 503, 449)
 
-    def bord(self, win, beeld):
-        """The board's 503 x 449 drawing area in a screenshot."""
-        wx, wy, _, _ = self.geometrie(win)
-        return beeld.stuk(wx + BORD_X, wy + BORD_Y, 503, 449)
+    def wacht_geopend(self, pad):
+        wacht(lambda: pad in pathlib.Path(self.geopend).read_text(), f'{pad} was not opened', 15)
 
-    def geopende(self):
-        if not os.path.exists(self.geopend):
-            return []
-        with open(self.geopend) as f:
-            return [r.strip() for r in f if r.strip()]
+    # The steps several journeys take.
+    def nieuw(self, main, zoekwoord):
+        self.commando(main, 'Nieuw')
+        start = self.venster(r'^ Nieuwe puzzel ontwerpen$')
+        self.typ(start, zoekwoord)
+        self.klik(start, *kader(302, 34))
+        self.weg(r'^ Nieuwe puzzel ontwerpen$')
 
+    def rij(self, main, i, positie, omschrijving, getypt=None):
+        """Fills row i with the first word Zoeken finds, or with getypt."""
+        self.klik(main, BORD_X + 477, BORD_Y + 21 * i + 5, rust=0.5)  # its "?" button
+        dlg = self.venster(rf'^ Puzzelwoord {i}$')
+        self.klik(dlg, *kader(192 + 11 * positie, 31))
+        if getypt:
+            self.klik(dlg, *kader(264, 183))
+            self.typ(dlg, getypt)
+        else:
+            self.klik(dlg, *kader(40, 219), rust=0.6)  # Zoeken
+            self.klik(dlg, *kader(50, 24), rust=0.3)  # the list's first entry
+        self.klik(dlg, *kader(418, 183), rust=0.6)
+        vraag = self.venster(r'^ Omschrijving$')
+        self.typ(vraag, omschrijving)
+        self.toets(vraag, 'Return')
+        self.weg(rf'^ Puzzelwoord {i}$')
 
-def verwacht(voorwaarde, melding):
-    if not voorwaarde:
-        raise Fout(melding)
+    def sla_op(self, main, naam, wacht=True):
+        """Save under naam; wacht: until the dialog has gone."""
+        self.commando(main, 'Save')
+        vraag = self.venster(r'^ Save puzzel$')
+        self.toets(vraag, 'ctrl+a')
+        self.typ(vraag, naam)
+        self.toets(vraag, 'Return')
+        if wacht:
+            self.weg(r'^ Save puzzel$')
 
+    def laad(self, main=None):
+        """Loads the load list's first puzzle; main: open the list first."""
+        if main:
+            self.commando(main, 'Load')
+        dlg = self.venster(r'^ Load puzzel$')
+        self.klik(dlg, *kader(50, 26))
+        self.klik(dlg, *kader(32, 277), rust=0.6)
+        verwacht(not self.vensters(r'^ Error$'), 'loading failed')
+        self.klik(dlg, *kader(174, 277), rust=0.6)
+        self.weg(r'^ Load puzzel$')
 
-def draai(journey):
-    """Runs a journey function and reports in the plain closing-line form."""
-    try:
-        journey()
-    except Exception as e:  # a journey fails on any error, not only asserts
-        traceback.print_exc()
-        print(f'FAIL: {type(e).__name__}: {e}')
-        sys.exit(1)
-    print('PASS')
+    def einde(self, main):
+        self.commando(main, 'Einde')
+        self.toets(self.venster(r'^ Exit$'), 'Return')
+        verwacht(self.proc.wait(10) == 0, 'the program did not end cleanly')

@@ -1,80 +1,61 @@
-"""Kill during save: the real program loads a 20-row puzzle and saves it over
-another puzzle DOEL, and is killed with SIGKILL at a random moment of that
-save, 50 times (WENDOLO_KILLSAVE_KEER=N for another number). Once the next
-run has opened its load list, DOEL's .pzl and .bmp must be the whole old
-pair or the whole new pair, with nothing of the save left beside them."""
+"""Kill during save: a 20-row puzzle saved over DOEL, SIGKILL at a random
+moment, WENDOLO_KILLSAVE_KEER (50) times; once the next run has opened its load
+list, DOEL's .pzl and .bmp are the whole old pair or the whole new one, alone."""
 import os
 import random
-import signal
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from harness import Programma, draai, verwacht
+from harness import Programma, schrijf, verwacht
 
 KEER = int(os.environ.get('WENDOLO_KILLSAVE_KEER', '50'))
 KOP = b'"Wendolo trappuzzel - versie 1.0"\r\n'
 ZOEKWOORD = 'TRAPPENHUISONTWERPER'
 # 20 filled rows, the letters at positions 1..6.
-NIEUW = KOP + b'230,230,220\r\n220,220,240\r\n255,255,255\r\n"TRAPPENHUISONTWERPER"\r\n' + b''.join(
+NIEUW = KOP + f'230,230,220\r\n220,220,240\r\n255,255,255\r\n"{ZOEKWOORD}"\r\n'.encode() + b''.join(
     f'{262 - 22 * (1 + i % 6)},"{"x" * (i % 6) + c.lower() + "yyyyy"}","Omschrijving van rij {i + 1}"\r\n'.encode()
     for i, c in enumerate(ZOEKWOORD))
 OUD = KOP + b'10,20,30\r\n40,50,60\r\n70,80,90\r\n"OUDJE"\r\n' + b'0,"",""\r\n' * 5
 
 
 def lees(pad):
-    try:
+    if os.path.exists(pad):
         with open(pad, 'rb') as f:
             return f.read()
-    except FileNotFoundError:
-        return None
 
 
 def journey():
-    with Programma(start=False) as p:
+    with Programma() as p:
         map = os.path.join(p.map, 'puzzels')
         pad = {naam: os.path.join(map, naam) for naam in ('A20.pzl', 'A20.bmp', 'DOEL.pzl', 'DOEL.bmp')}
         for naam, kleur in (('A20', 'rgb(230,230,220)'), ('DOEL', 'rgb(10,20,30)')):
             subprocess.run(['convert', '-size', '503x449', f'xc:{kleur}', 'BMP3:' + pad[naam + '.bmp']], check=True)
-        with open(pad['A20.pzl'], 'wb') as f:
-            f.write(NIEUW)
+        schrijf(pad['A20.pzl'], NIEUW)
         oud = (OUD, lees(pad['DOEL.bmp']))
 
         def begin():
-            """Puts the old pair back, starts the program, opens the load list
-            (which settles a broken save), loads A20 and saves it as DOEL up
-            to the overwrite question; sends its Yes and returns that key."""
+            """Puts the old pair back, loads A20, saves it as DOEL; the overwrite question's Yes, on its way."""
             for naam in set(os.listdir(map)) - set(pad):
                 os.remove(os.path.join(map, naam))
             for data, naam in zip(oud, ('DOEL.pzl', 'DOEL.bmp')):
-                with open(pad[naam], 'wb') as f:
-                    f.write(data)
-            if not p.loopt():
-                p.commando(p.start(), 'Load')
-            main, dlg = p.venster(r'^ Wendolo$'), p.venster(r'^ Load puzzel$')
-            p.klik(dlg, 54, 24)  # A20, the list's first entry
-            p.klik(dlg, 36, 275, rust=0.4)
-            verwacht(not p.vensters(r'^ Error$'), 'loading the 20-row puzzle failed')
-            p.klik(dlg, 178, 275, rust=0.4)
-            p.weg(r'^ Load puzzel$')
-            p.commando(main, 'Save')
-            vraag = p.venster(r'^ Save puzzel$')
-            p.toets(vraag, 'ctrl+a')
-            p.typ(vraag, 'DOEL')
-            p.toets(vraag, 'Return')
-            p.focus(p.venster(r'^ File exist$'))
+                schrijf(pad[naam], data)
+            p.laad()
+            p.sla_op(p.venster(r'^ Wendolo$'), 'DOEL', wacht=False)
+            p.xdo('windowfocus', '--sync', p.venster(r'^ File exist$'))
             return subprocess.Popen(['xdotool', 'key', 'Return'], env=p.env)
 
         def kill_en_lijst():
-            p.proc.send_signal(signal.SIGKILL)
-            p.proc.wait()
+            """DOEL's pair once a new run has opened its load list, which settles a broken save."""
+            if p.loopt():
+                p.proc.kill()
+                p.proc.wait()
             p.commando(p.start(), 'Load')
             p.venster(r'^ Load puzzel$')
             return lees(pad['DOEL.pzl']), lees(pad['DOEL.bmp'])
 
         # One save left to finish: the new pair, and how long a save takes
         # (until the new picture, a new file, is renamed into place).
+        kill_en_lijst()
         voor = os.stat(pad['DOEL.bmp']).st_ino
         toets = begin()
         start = time.perf_counter()
@@ -99,11 +80,9 @@ def journey():
             rest = sorted(set(os.listdir(map)) - set(pad))
             if soort[0] != soort[1] or 'BROKEN' in soort or rest:
                 fouten.append(f'trial {proef}, killed {wacht * 1000:.1f} ms after Yes: {soort}, left {rest}')
-        print(f'kill during save, {KEER} trials (a save takes about {duur * 1000:.1f} ms after the Yes):')
-        for (a, b), n in sorted(uitkomsten.items()):
-            print(f'  .pzl {a:6} .bmp {b:6} {n:3}')
+        print(f'kill during save, {KEER} trials, a save taking {duur * 1000:.1f} ms: (.pzl, .bmp) {uitkomsten}')
         verwacht(not fouten, '\n'.join(fouten))
 
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

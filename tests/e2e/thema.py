@@ -1,28 +1,22 @@
-"""A dark desktop theme changes nothing: the main window, the load dialog
-and the help page look the same, pixel for pixel, under the default theme
-and under GTK's Adwaita dark."""
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(__file__))
-from harness import Programma, draai, verwacht
+"""A dark desktop theme (GTK's Adwaita dark) changes nothing: the main window,
+the load dialog and the help page look the same, pixel for pixel."""
+from harness import Programma, lees_beeld, verwacht
 
 DONKER = {'QT_QPA_PLATFORMTHEME': 'gtk3', 'GTK_THEME': 'Adwaita:dark'}
 
 
 def schermen(thema):
-    """Screenshots of each window under the given theme variables."""
-    with Programma(bestanden={'puzzels/a.pzl': b'', 'puzzels/b.pzl': b''}, start=False) as p:
+    with Programma(bestanden={'puzzels/a.pzl': b'', 'puzzels/b.pzl': b''}) as p:
         p.env.update(thema)
         main = p.start()
-        beelden = {'main': p.beeld('thema-main')}
+        beelden = {'main': lees_beeld(p.screenshot('thema-main'))}
         p.commando(main, 'Load')
         load = p.venster(r'^ Load puzzel$')
-        beelden['load'] = p.beeld('thema-load')
+        beelden['load'] = lees_beeld(p.screenshot('thema-load'))
         p.klik(load, 154 + 4 + 16, 262 - 2 + 12)  # Exit
         p.weg(r'^ Load puzzel$')
         p.commando(main, 'Help')
-        beelden['help'] = p.beeld('thema-help')
+        beelden['help'] = lees_beeld(p.screenshot('thema-help'))
         return beelden
 
 
@@ -33,4 +27,4 @@ def journey():
 
 
 if __name__ == '__main__':
-    draai(journey)
+    journey()

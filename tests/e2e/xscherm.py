@@ -1,12 +1,6 @@
-"""A private Xvfb for one run of the journeys or benchmarks.
-
-The server picks its own display number (-displayfd), so numbers left
-behind by servers that died without cleaning up, or taken by other users of
-the machine, never stand in the way; it is ready for clients once it has
-written that number. -noreset keeps it from resetting when its last client
-leaves, which would turn away a program starting at that moment. It is
-ended with SIGTERM so it removes its own lock file and socket.
-"""
+"""A private Xvfb for the journeys and benchmarks. It picks a free display
+number itself (-displayfd); -noreset keeps it from turning away a program
+that starts just as the last client leaves; SIGTERM ends it without leftovers."""
 import os
 import select
 import signal
@@ -20,31 +14,31 @@ class GeenScherm(RuntimeError):
 def start_xvfb(timeout=20):
     """Starts Xvfb; returns (process, display number)."""
     lees, schrijf = os.pipe()
-    try:
-        xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(schrijf), '-screen', '0', '1280x1024x24',
-                                 '-nolisten', 'tcp', '-noreset'], pass_fds=(schrijf,),
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    finally:
-        os.close(schrijf)
-    try:
-        tekst = b''
-        while not tekst.endswith(b'\n'):
-            klaar, _, _ = select.select([lees], [], [], timeout)
-            stuk = os.read(lees, 64) if klaar else b''
-            if not stuk:
-                stop_xvfb(xvfb)
-                raise GeenScherm('Xvfb did not start')
-            tekst += stuk
-    finally:
-        os.close(lees)
+    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(schrijf), '-screen', '0', '1280x1024x24', '-nolisten', 'tcp',
+                             '-noreset'], pass_fds=(schrijf,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(schrijf)
+    tekst = b''
+    while not tekst.endswith(b'\n'):
+        klaar, _, _ = select.select([lees], [], [], timeout)
+        stuk = os.read(lees, 64) if klaar else b''
+        if not stuk:
+            os.close(lees)
+            stop_proces(xvfb)
+            raise GeenScherm('Xvfb did not start')
+        tekst += stuk
+    os.close(lees)
     return xvfb, int(tekst)
 
 
-def stop_xvfb(xvfb):
-    if xvfb.poll() is None:
-        xvfb.send_signal(signal.SIGTERM)
+def stop_proces(proc, sein=signal.SIGTERM, timeout=5):
+    """Asks a process to end with sein; kills it if it has not within timeout."""
+    if proc.poll() is None:
+        proc.send_signal(sein)
         try:
-            xvfb.wait(5)
+            proc.wait(timeout)
         except subprocess.TimeoutExpired:
-            xvfb.kill()
-            xvfb.wait()
+            proc.kill()
+            proc.wait()
+
+
+stop_xvfb = stop_proces
