@@ -1,6 +1,6 @@
-// The main window: the start image, one command at a time, Print without a
-// puzzle, a refused and an accepted exit, the help page over the board, read
-// anew at every opening from a regular file of sane size; and the folders.
+// The main window: the start image, one command at a time, a refused and an
+// accepted exit, the help page over the board, read anew at every opening
+// from a regular file of sane size; and the program's folders.
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
@@ -111,16 +111,6 @@ private slots:
         QCOMPARE(wacht.Geopend, 1);
     }
 
-    // Without a puzzle nothing happens but the press animation.
-    void print()
-    {
-        const QImage bord = main->Bord().Beeld();
-        Dialoogwacht wacht;
-        QTest::mousePress(main->PrintKnop, Qt::LeftButton);
-        QVERIFY(wacht.Geopend == 0 && main->Info() == QStringLiteral("Informatie") && meldingen.isEmpty());
-        QVERIFY(main->Bord().Beeld() == bord && main->PrintKnop->pos() == main->PrintKnop->Rust());
-    }
-
     // Refused, nothing changes and nothing is written; accepted, the
     // settings are saved and the program quits.
     void einde()
@@ -144,19 +134,17 @@ private slots:
         QVERIFY(Ini().contains("\"Nieuwe kop\""));
     }
 
-    // Help shows the page over the board and its buttons, with a picture
-    // beside it; a second click leaves the window as it was.
+    // Help shows the page over the board and its buttons; a second click
+    // leaves the window as it was.
     void help()
     {
-        QImage(4, 4, QImage::Format_RGB32).save(Pad("beeld.png"));
-        Pagina("Eerste versie<img src=\"beeld.png\">");
+        Pagina("Eerste versie");
         main->ToonRijKnop(3, true);
         const QImage bord = main->Bord().Beeld();
         QPushButton* knop = main->Knop[3];
         const QPoint midden = knop->mapTo(main.get(), knop->rect().center());
         Help();
         QVERIFY(Open() && main->Browser->toPlainText().contains(QStringLiteral("Eerste versie")));
-        QVERIFY(main->Browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("beeld.png"))).isValid());
         QWidget* bovenop = main->childAt(midden);
         QVERIFY(bovenop && (bovenop == main->Browser || main->Browser->isAncestorOf(bovenop)));
         Help();
