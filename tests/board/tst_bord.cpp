@@ -42,9 +42,8 @@ private slots:
     }
 
     // The column (lower case, a blank) with rows over it: row 9 starts on the
-    // column, 11 at x 20, and 9 and 10 change the number's offset.
-    // Blanking keeps outlines and numbers and paints the interiors in the
-    // colours held now; printing the letters again gives the board back.
+    // column, 11 at x 20, 9 and 10 change the number's offset. Blanking keeps
+    // outlines and numbers, in the colours held now; the letters come back.
     void rijen()
     {
         ZoekWoord = QStringLiteral("Voetbal wedstrijdenx");
@@ -88,8 +87,7 @@ private slots:
         QCOMPARE(bord.Beeld.copy(Hok(1, 0)), VerwachtHok(u' ', QColor(200, 255, 200)));
     }
 
-    // A picture (the start image, a loaded board) from the top-left, cut off
-    // where larger; where it does not cover, the background shows.
+    // A picture from the top-left, cut off where larger; elsewhere the background.
     void plaats()
     {
         Tekenvlak bord = NieuwBord();

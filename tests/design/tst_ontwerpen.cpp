@@ -1,12 +1,10 @@
-// Designing a puzzle through the two dialogs: the search word's checks, the
-// letter position's bounds, the OK checks in their order, the committed row;
-// and the word library search.
+// Designing a puzzle through the two dialogs: the search word's checks, the letter
+// position's bounds, the OK checks in order, the committed row; the library search.
 #include "Nepscherm.h"
 #include "board/Bord.h"
 #include "design/Bibliotheek.h"
 #include "design/Invoer.h"
 #include "design/Start.h"
-#include "shell/Meldingen.h"
 #include "shell/Naad.h"
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelbestand.h"
@@ -204,9 +202,8 @@ private slots:
         QCOMPARE(scherm.Bord().Beeld(), verwacht.Beeld);
     }
 
-    // The library search: which items match, in what order and form, the
-    // same wherever the pieces it reads end, how far the list goes, and what
-    // an odd or missing file gives.
+    // Which library items match, in what order and form, the same wherever
+    // the pieces it reads end.
     void zoeken_data()
     {
         QTest::addColumn<QByteArray>("data");

@@ -1,6 +1,5 @@
 // The main window: the start image, one command at a time, a refused and an
-// accepted exit, the help page over the board, read anew at every opening
-// from a regular file of sane size; and the program's folders.
+// accepted exit, the help page over the board; and the program's folders.
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
@@ -151,9 +150,8 @@ private slots:
         QVERIFY(!Open() && main->Info() == QStringLiteral("Informatie..."));
         QVERIFY(main->Bord().Beeld() == bord && main->childAt(midden) == knop);
 
-        // An edited page shows at the next opening; a pipe (not waited on) and
-        // a page too large to lay out quickly show none; the page supplied
-        // with the program writes its accents as entities.
+        // An edited page shows at the next opening; a pipe (not waited on) and a
+        // page too large to lay out show none; the supplied page's accents are entities.
         Pagina("Tweede versie");
         Help();
         QCOMPARE(main->Browser->toPlainText(), QStringLiteral("Tweede versie"));
@@ -173,9 +171,8 @@ private slots:
         QVERIFY(main->Browser->toPlainText().contains(QStringLiteral("G\u00e9\u00e9n cijfers in het woord plaatsen!")));
     }
 
-    // Portable folder or installed copy: where each reads its word library and
-    // writes its files, and that an installed copy never writes into its own
-    // tree, even as root (the installed package's journeys do the rest).
+    // Portable folder or installed copy: where each reads and writes, and an installed
+    // copy's tree never written, even as root (the package's journeys do the rest).
     void indeling_data()
     {
         QTest::addColumn<QStringList>("bestanden");  // made first
@@ -211,8 +208,7 @@ private slots:
         QCOMPARE(m.Schrijf(QStringLiteral("Wendolo.ini")),
                  In((geinstalleerd ? QStringLiteral("thuis/.config/wendolo") : exe) + "/Wendolo.ini"));
         QCOMPARE(m.Map(QStringLiteral("puzzels")), In(schrijfmap + "/puzzels"));
-        // An installed copy makes its folders when asked; a portable one
-        // keeps the folder the build laid out, and reports a missing one.
+        // Only an installed copy makes its folders; a portable one has them already.
         QCOMPARE(QFileInfo(In(schrijfmap + "/puzzels")).isDir(), geinstalleerd);
         QCOMPARE(QFileInfo(In("thuis/.config/wendolo")).isDir(), geinstalleerd);
     }
