@@ -1,6 +1,5 @@
-// Nepscherm: a stand-in for the main window in widget tests. It holds a real
-// board, remembers which row buttons are shown and what the information line
-// says, so a dialog can be tested without the whole main window.
+// A stand-in for the main window in widget tests: a real board, the row
+// buttons shown and the information line, without the whole main window.
 #pragma once
 
 #include "board/Pic.h"
@@ -30,9 +29,8 @@ public:
     QString Info() const override { return InfoBalk; }
     QWidget* Venster() override { return &venster; }
 
-    // A puzzle on a board cleared in KleurVeld: each row but those in leeg
-    // filled, its letter 1 to 3 boxes in, and drawn; only the empty rows
-    // show their buttons.
+    // A drawn puzzle with each row but those in leeg filled, its letter 1 to
+    // 3 boxes in; only the empty rows show their buttons.
     void Ontwerp(const QString& woord, const QList<int>& leeg = {})
     {
         using namespace Algemeen;

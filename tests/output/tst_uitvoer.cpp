@@ -1,0 +1,299 @@
+// Printing: the page layout through a recording printer, the date line, which
+// paper holds a page, the print command with its blanked and restored board,
+// failures and clicks while it runs, and the PDF's copies. Exporting: the page
+// in the 8-bit character set, the board as it was, a page that cannot be written.
+#include "Nepscherm.h"
+#include "output/Afdrukken.h"
+#include "output/Exporteren.h"
+#include "output/Pagina.h"
+#include "output/Papier.h"
+#include "shell/Bouwstenen.h"
+#include "shell/Naad.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <list>
+
+using namespace Algemeen;
+
+namespace {
+
+// Every call of one print job.
+struct Opname {
+    struct Regel { QString tekst; QPoint positie; };
+    QList<int> Aantallen;
+    QList<Regel> Regels;
+    QList<std::pair<QImage, QRect>> Plaatjes;
+    QList<QRect> Kaders;
+    std::function<bool()> BijEinde;  // the verdict; lets a test look around mid-job
+    QString Reden;
+};
+
+struct Opnameprinter : Printerlaag {
+    explicit Opnameprinter(Opname& o) : o(o) {}
+    void ZetAantal(int n) override { o.Aantallen << n; }
+    void ZetFont(const QString&, int, bool) override {}
+    void ZetKleur(QColor) override {}
+    void ZetPositie(int x, int y) override { positie = {x, y}; }
+    void Print(const QString& t) override { o.Regels << Opname::Regel{t, positie}; }
+    void Plaatje(const QImage& b, QRect d) override { o.Plaatjes.append({b, d}); }
+    void Rechthoek(QPoint van, QPoint tot, QColor) override { o.Kaders << QRect(van, tot); }
+    bool EindeDocument() override { return o.BijEinde ? o.BijEinde() : true; }
+    QString Fout() const override { return o.Reden; }
+    Opname& o;
+    QPoint positie;
+};
+
+void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+} // namespace
+
+class TestUitvoer : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Nepscherm> scherm;
+    std::unique_ptr<QTemporaryDir> map;  // the program folder
+    QStringList meldingen;
+    std::list<Opname> opnames;  // one per print job
+    std::function<bool()> bijEinde;
+
+private slots:
+    void init()
+    {
+        Naad.PauzeFactor = 0;
+        map = std::make_unique<QTemporaryDir>();
+        Naad.Programmamap = map->path();
+        scherm = std::make_unique<Nepscherm>();
+        BeginWaarden();
+        scherm->Ontwerp(QStringLiteral("TAFEL"));
+        meldingen.clear();
+        Naad.Melding = [this](const Meldingen::Melding& m) {
+            meldingen << m.tekst;
+            return Meldingen::Antwoord::Ok;
+        };
+        opnames.clear();
+        bijEinde = nullptr;
+        Naad.Printer = [this] {
+            Opname& o = opnames.emplace_back();
+            o.BijEinde = bijEinde;
+            return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
+        };
+    }
+    void cleanup()
+    {
+        Naad = {};
+        scherm.reset();
+    }
+
+    // The board at 15 twips a pixel under the header, inside its border; the
+    // date; the clues lined up, empty ones too; the answer line after a gap.
+    void pagina_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("opties");  // border and date; without them the job fails
+        QTest::newRow("20 rows") << 20 << true;
+        QTest::newRow("5 rows, no border nor date") << 5 << false;
+    }
+    void pagina()
+    {
+        QFETCH(int, n);
+        QFETCH(bool, opties);
+        Paginagegevens g{QString(), QImage(503, 449, QImage::Format_RGB32), {}, opties, opties, 7, QStringLiteral("datum")};
+        for (int i = 1; i <= n; ++i)
+            g.Omschrijvingen << (i == 3 ? QString() : QStringLiteral("omschrijving %1").arg(i));
+        Opname o;
+        o.BijEinde = [=] { return opties; };
+        Opnameprinter p(o);
+        QCOMPARE(DrukPagina(p, g), opties);
+        QCOMPARE(o.Aantallen, QList<int>{7});
+
+        const QList<Opname::Regel>& r = o.Regels;
+        QCOMPARE(r.size(), 1 + opties + n + 1);
+        const QRect bord = o.Plaatjes.value(0).second;
+        QCOMPARE(bord.size(), g.Bord.size() * 15);
+        QVERIFY(r[0].positie.y() < bord.top() && r[0].positie.x() == bord.left() && r[1].positie.y() > bord.bottom());
+        QCOMPARE(o.Kaders.size(), int(opties));
+        if (opties) {
+            QVERIFY(o.Kaders[0].contains(bord.adjusted(-1, -1, 1, 1)) && !o.Kaders[0].contains(bord.adjusted(-99, 0, 0, 0)));
+            QCOMPARE(r[1].tekst, QStringLiteral("datum"));
+        }
+        const QPoint eerste = r[opties + 1].positie;
+        const int stap = r[opties + 2].positie.y() - eerste.y();
+        QVERIFY(eerste.x() == bord.left() && eerste.y() > r[opties].positie.y() && stap >= 11 * 20);
+        for (int i = 1; i <= n; ++i) {
+            const QString nummer = QString(i < 10 ? 2 : 0, u' ') + QStringLiteral("%1. ").arg(i);
+            QCOMPARE(r[opties + i].tekst, nummer + g.Omschrijvingen[i - 1]);
+            QCOMPARE(r[opties + i].positie, eerste + QPoint(0, stap * (i - 1)));
+        }
+        QCOMPARE(r.last().tekst, QStringLiteral("Het woord dat gezocht wordt is ") + QString(50, u'.'));
+        QVERIFY(r.last().positie.x() == bord.left() && r.last().positie.y() > eerste.y() + stap * (n + 1));
+    }
+
+    // The time in the locale's own form without its zone, then day-month-year.
+    void datumregel()
+    {
+        const QDateTime moment(QDate(2003, 12, 5), QTime(7, 5, 33));
+        QCOMPARE(DatumTijdRegel(moment, QLocale(QStringLiteral("nl_NL"))), QStringLiteral("07:05:33 / 5-12-2003"));
+        QCOMPARE(DatumTijdRegel(moment, QLocale(QStringLiteral("en_US"))), QStringLiteral("7:05:33 AM / 5-12-2003"));
+    }
+
+    // Judged for the puzzle's own lowest line: 5 rows fit a Letter sheet's 10
+    // printable inches, 20 rows do not; a sheet on its side never fits.
+    void papierPast()
+    {
+        const auto past = [](QPageSize::PageSizeId maat, QPageLayout::Orientation richting, qreal marge, int rijen) {
+            Paginagegevens g;
+            g.Omschrijvingen = QStringList(rijen, QStringLiteral("x"));
+            Opname o;
+            Opnameprinter p(o);
+            DrukPagina(p, g);
+            const QPageLayout layout(QPageSize(maat), richting, QMarginsF(18, marge, 18, marge));
+            return PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440, o.Regels.last().positie.y());
+        };
+        QVERIFY(past(QPageSize::A4, QPageLayout::Portrait, 10, 20));
+        QVERIFY(past(QPageSize::Letter, QPageLayout::Portrait, 36, 5));
+        QVERIFY(!past(QPageSize::Letter, QPageLayout::Portrait, 36, 20));
+        QVERIFY(!past(QPageSize::A4, QPageLayout::Landscape, 10, 5));
+    }
+
+    // With "storen", clicks arrive during the sweep: no second job, the dialog
+    // stays, and the letters come back as the OK click found them.
+    void afdrukken_data()
+    {
+        QTest::addColumn<bool>("zonderTekst");
+        QTest::addColumn<bool>("gelukt");
+        QTest::addColumn<bool>("storen");
+        QTest::addColumn<QString>("reden");  // empty: the maker declined, already told
+        QTest::newRow("with the letters") << false << true << false << QString();
+        QTest::newRow("without, disturbed") << true << true << true << QString();
+        QTest::newRow("without, failed") << true << false << false << QStringLiteral("Papier op.");
+        QTest::newRow("declined") << true << false << false << QString();
+    }
+    void afdrukken()
+    {
+        QFETCH(bool, zonderTekst);
+        QFETCH(bool, gelukt);
+        QFETCH(bool, storen);
+        QFETCH(QString, reden);
+        Pic& bord = scherm->Bord();
+        const QImage voor = bord.Beeld();
+        QImage tijdens;
+        bijEinde = [&] {
+            tijdens = bord.Beeld();
+            opnames.back().Reden = reden;
+            return gelukt;
+        };
+        Afdrukken d(*scherm);
+        d.show();
+        if (zonderTekst)
+            d.Check1->click();
+        d.Aantal->setValue(3);
+        d.Check3->click();  // without the date
+        bool gestoord = false;
+        if (storen)
+            QTimer::singleShot(0, &d, [&] {
+                Klik(d.OkKnop);
+                Klik(d.ExitKnop);
+                d.Check1->click();
+                d.reject();
+                gestoord = true;
+            });
+        Klik(d.OkKnop);
+
+        QVERIFY(gestoord == storen && d.Line1->isHidden() && !QApplication::overrideCursor());
+        QCOMPARE(opnames.size(), 1u);
+        const Opname& o = opnames.back();
+        QCOMPARE(o.Plaatjes[0].first, tijdens);
+        QCOMPARE(tijdens == voor, !zonderTekst);
+        QCOMPARE(bord.Beeld(), voor);
+        QCOMPARE(ZonderTekst, zonderTekst != storen);
+        QVERIFY(o.Aantallen == QList<int>{3} && o.Kaders.size() == 1 && !o.Regels[1].tekst.contains(u'/'));
+        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{} : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
+        // OK answers again, closing is no Exit; a new dialog starts afresh.
+        QVERIFY(d.isVisible());
+        Klik(d.OkKnop);
+        QCOMPARE(opnames.size(), 2u);
+        d.reject();
+        QVERIFY(!d.isVisible() && scherm->InfoBalk == QStringLiteral("Informatie"));
+        Afdrukken nieuw(*scherm);
+        QVERIFY(!ZonderTekst && nieuw.Check1->isChecked() && nieuw.Aantal->value() == 1);
+        Klik(nieuw.ExitKnop);
+        QVERIFY(nieuw.result() == QDialog::Accepted && scherm->InfoBalk == QStringLiteral("Informatie..."));
+    }
+
+    // Without a printer: a PDF with a page per copy, or the unwritable file named.
+    void pdf()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a printer; the page would go there");
+        Naad.Printer = {};
+        Afdrukken d(*scherm);
+        Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
+        Klik(d.OkKnop);
+        QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\n"
+                                                       "Het bestand /nonexistent/wendolo/wendolo.pdf kan niet worden geschreven.")});
+        meldingen.clear();
+        Naad.Programmamap = map->path();
+        d.Aantal->setValue(2);
+        Klik(d.OkKnop);
+        QVERIFY2(meldingen.isEmpty(), qPrintable(meldingen.join(u'\n')));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {map->filePath(QStringLiteral("wendolo.pdf"))});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\n"))));
+    }
+
+    void exporteert_data()
+    {
+        QTest::addColumn<QString>("blokkade");
+        QTest::addColumn<bool>("bmpDa");
+        QTest::addColumn<bool>("paginaDa");
+        QTest::newRow("written") << QString() << true << true;
+        // A folder in a file's place fails it even for root; no new file stays.
+        QTest::newRow("bitmap blocked") << QStringLiteral("puzzel.bmp") << false << false;
+        QTest::newRow("page blocked") << QStringLiteral("wendolo.htm") << true << false;
+    }
+    void exporteert()
+    {
+        QFETCH(QString, blokkade);
+        QFETCH(bool, bmpDa);
+        QFETCH(bool, paginaDa);
+        Pic& bord = scherm->Bord();
+        KopTekst = QStringLiteral("Caf\u00e9 & <i>co</i>");  // needs the 8-bit character set, carries markup
+        if (!blokkade.isEmpty())
+            QVERIFY(QDir(map->path()).mkdir(blokkade));
+        const QImage voor = bord.Beeld();
+        HtmlExporteren(*scherm);
+
+        QCOMPARE(bord.Beeld(), voor);
+        // A failure names the file, with its whole path, and nothing is opened.
+        const QString mislukt = !bmpDa ? QStringLiteral("puzzel.bmp") : !paginaDa ? QStringLiteral("wendolo.htm") : QString();
+        QCOMPARE(meldingen.size(), mislukt.isEmpty() ? 0 : 1);
+        if (!mislukt.isEmpty())
+            QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + mislukt + QStringLiteral(" kon niet worden geschreven.")));
+        QCOMPARE(QDir(map->path()).entryList({QStringLiteral("*.nieuw*")}, QDir::Files), QStringList());
+        QCOMPARE(QImage(map->filePath(QStringLiteral("puzzel.bmp")), "BMP").size(), bmpDa ? QSize(503, 449) : QSize(0, 0));
+
+        // The texts unescaped, in Windows-1252; the clues numbered; CR LF lines.
+        QFile pagina(map->filePath(QStringLiteral("wendolo.htm")));
+        QCOMPARE(pagina.open(QIODevice::ReadOnly), paginaDa);
+        const QByteArray html = pagina.readAll();
+        if (!paginaDa)
+            return;
+        QVERIFY(html.startsWith("<html>\r\n") && html.endsWith("</html>\r\n") && !QByteArray(html).replace("\r\n", "").contains('\n'));
+        QVERIFY(html.contains("<center><SPAN class=kop><b>Caf\xe9 & <i>co</i></b></SPAN></center><P>"));
+        QCOMPARE(html.count("<SPAN class=tekst>"), 5 + 2);
+        for (const QByteArray i : {"1", "2", "3", "4", "5"})
+            QVERIFY(html.contains("  <SPAN class=tekst>" + i + ". Omschrijving " + i + "</SPAN><br>"));
+        QVERIFY(html.contains("<SPAN class=tekst>" + QByteArray(50, '.') + "</SPAN>"));
+    }
+};
+
+QTEST_MAIN(TestUitvoer)
+#include "tst_uitvoer.moc"
