@@ -8,6 +8,7 @@
 #include "shell/Meldingen.h"
 #include "shell/Naad.h"
 #include "shell/Programmamap.h"
+#include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Opslaan.h"
 #include "storage/Puzzelbestand.h"
@@ -24,21 +25,21 @@ using namespace Algemeen;
 namespace {
 
 // BijnaVol: room for a .pzl or a page, not for a picture. PzlVast: the old
-// puzzle file cannot be replaced, so the save fails after its journal is
-// written; BmpVast: after the new .pzl is in place, which must go back.
-enum class Fout { Vol, BijnaVol, PzlVast, BmpVast };
+// puzzle file cannot be replaced, so the save fails after its journal is written.
+enum class Fout { Vol, BijnaVol, PzlVast };
 
 bool Voer(const QString& programma, const QStringList& argumenten)
 {
     return QProcess::execute(programma, argumenten) == 0;
 }
 
-// The program folder: on a 2 MB tmpfs of its own that can be filled, or
-// with a file made immutable.
-class Schijf
-{
-public:
-    explicit Schijf(bool tmpfs) : tmpfs(tmpfs) {}
+// The program folder, with a 2 MB tmpfs mounted over it or a file in it
+// made immutable; both undone at the end.
+struct Schijf {
+    QTemporaryDir basis;
+    bool gekoppeld = false;
+    QString vast;
+
     ~Schijf()
     {
         if (!vast.isEmpty())
@@ -46,33 +47,20 @@ public:
         if (gekoppeld)
             Voer("umount", {"-l", basis.path()});
     }
-    bool Beschikbaar() const { return basis.isValid() && gekoppeld == tmpfs; }
-    QString Pad() const { return basis.path(); }
-
-    // Fills the file system to the last page, then frees vrij bytes again.
-    bool Vul(qint64 vrij)
-    {
-        QFile vulsel(QDir(basis.path()).filePath("vulsel"));
-        if (!vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray blok(4096, 'v');
-        while (vulsel.write(blok) == blok.size()) {
-        }
-        vulsel.close();
-        return vulsel.resize(qMax<qint64>(0, vulsel.size() - vrij));
-    }
-    bool Vastzetten(const QString& pad)
-    {
-        vast = Voer("chattr", {"+i", pad}) ? pad : QString();
-        return !vast.isEmpty();
-    }
-
-private:
-    QTemporaryDir basis;
-    const bool tmpfs;
-    const bool gekoppeld = tmpfs && basis.isValid() && Voer("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", basis.path()});
-    QString vast;
 };
+
+// Fills the file system to the last page, then frees vrij bytes again.
+bool Vul(qint64 vrij)
+{
+    QFile vulsel(Programmamap(QStringLiteral("vulsel")));
+    if (!vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray blok(4096, 'v');
+    while (vulsel.write(blok) == blok.size()) {
+    }
+    vulsel.close();
+    return vulsel.resize(qMax<qint64>(0, vulsel.size() - vrij));
+}
 
 // Every file in the program folder with its bytes, the filler left out.
 QMap<QString, QByteArray> Inhoud()
@@ -115,31 +103,33 @@ private slots:
             return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Ok;
         };
         Naad.Vraag = [this](const Meldingen::Vraag&) { return naam; };
-        const bool tmpfs = fout == Fout::Vol || fout == Fout::BijnaVol;
-        schijf = std::make_unique<Schijf>(tmpfs);
-        if (!schijf->Beschikbaar())
+        schijf = std::make_unique<Schijf>();
+        Naad.Programmamap = schijf->basis.path();
+        const bool tmpfs = fout != Fout::PzlVast;
+        schijf->gekoppeld = tmpfs && Voer("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", Programmamap()});
+        if (schijf->gekoppeld != tmpfs)
             QSKIP("cannot mount a tmpfs here (needs root)");
-        Naad.Programmamap = schijf->Pad();
         const QString puzzels = Programmamap(QStringLiteral("puzzels"));
         QVERIFY(QDir().mkdir(puzzels));
         KleurVeld = {10, 20, 30};
         scherm.Ontwerp(QStringLiteral("OUDJE"));
         QCOMPARE(PuzzelSchrijven(puzzels, QStringLiteral("OUD"), HuidigePuzzel(), scherm.Bord().Beeld()), QString());
         QVERIFY(InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
-        for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")}) {
-            QFile f(Programmamap(bestand));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("earlier export") > 0);
-        }
+        for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")})
+            QVERIFY(SchrijfHeel(Programmamap(bestand), "earlier export"));
         KleurVeld = {200, 210, 220};
         KopTekst = QStringLiteral("Nieuwe kop");
         scherm.Ontwerp(QStringLiteral("KROKODILLENTRANEN"));
         scherm.ToonRijKnop(3, true);
         scherm.ZetInfo(QStringLiteral("voor de fout"));
 
-        if (tmpfs)
-            QVERIFY(schijf->Vul(fout == Fout::Vol ? 0 : 16 * 1024));
-        else if (!schijf->Vastzetten(QDir(puzzels).filePath(fout == Fout::BmpVast ? "OUD.bmp" : "OUD.pzl")))
-            QSKIP("chattr +i is refused here (needs root on a file system that has it)");
+        if (fout == Fout::PzlVast) {
+            schijf->vast = QDir(puzzels).filePath(QStringLiteral("OUD.pzl"));
+            if (!Voer("chattr", {"+i", schijf->vast}))
+                QSKIP("chattr +i is refused here (needs root on a file system that has it)");
+        } else {
+            QVERIFY(Vul(fout == Fout::Vol ? 0 : 16 * 1024));
+        }
         bestanden = Inhoud();
     }
     void cleanup()
@@ -152,19 +142,14 @@ private slots:
     {
         QTest::addColumn<Fout>("fout");
         QTest::addColumn<QString>("naam");  // saved under this name; empty: exported
-        QTest::addColumn<QString>("melding");
-        const QString niet = QStringLiteral("De puzzel is niet opgeslagen: het bestand ") + QDir::tempPath();
-        QTest::newRow("save full, new name") << Fout::Vol << "NIEUW" << niet;
-        QTest::newRow("save room for the .pzl only, over the old one") << Fout::BijnaVol << "OUD" << niet;
-        QTest::newRow("save, old puzzle file cannot be replaced") << Fout::PzlVast << "OUD" << niet;
-        QTest::newRow("save, old picture cannot be replaced") << Fout::BmpVast << "OUD" << niet;
-        QTest::newRow("export, room for the page, not the bitmap")
-            << Fout::BijnaVol << "" << QStringLiteral("De puzzel is niet geëxporteerd: het bestand ") + QDir::tempPath();
+        QTest::newRow("save full, new name") << Fout::Vol << "NIEUW";
+        QTest::newRow("save room for the .pzl only, over the old one") << Fout::BijnaVol << "OUD";
+        QTest::newRow("save, old puzzle file cannot be replaced") << Fout::PzlVast << "OUD";
+        QTest::newRow("export, room for the page, not the bitmap") << Fout::BijnaVol << "";
     }
     void opdracht()
     {
         QFETCH(QString, naam);
-        QFETCH(QString, melding);
         this->naam = naam;
         const Puzzel puzzel = HuidigePuzzel();
         const QImage beeld = scherm.Bord().Beeld();
@@ -175,7 +160,9 @@ private slots:
             SaveCommando(scherm);
         // Over the old one the overwrite question comes first; then exactly one report.
         QCOMPARE(meldingen.size(), naam == QStringLiteral("OUD") ? 2 : 1);
-        QVERIFY2(meldingen.last().tekst.startsWith(melding), qPrintable(meldingen.last().tekst));
+        const QString melding = naam.isEmpty() ? QStringLiteral("geëxporteerd") : QStringLiteral("opgeslagen");
+        QVERIFY2(meldingen.last().tekst.startsWith(QStringLiteral("De puzzel is niet %1: het bestand %2").arg(melding, QDir::tempPath())),
+                 qPrintable(meldingen.last().tekst));
         QCOMPARE(meldingen.last().knoppen, Meldingen::Knoppen::Ok);
         QCOMPARE(HuidigePuzzel(), puzzel);
         QCOMPARE(scherm.Bord().Beeld(), beeld);  // the export's letters back, its frame gone
