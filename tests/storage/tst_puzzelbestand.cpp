@@ -252,7 +252,7 @@ private slots:
     }
 
     // Settling touches only what a broken save leaves; a journal it did not
-    // write stops both the load and a save of that name instead of guessing.
+    // write stops a save of that name instead of guessing.
     void herstelRaaktNiets()
     {
         QTemporaryDir map;
@@ -269,7 +269,6 @@ private slots:
 
         Schrijf(dir.filePath(QStringLiteral("Y.bezig")), "iets anders\r\n");
         Schrijf(dir.filePath(QStringLiteral("Y.bmp.nieuw")), "nieuw?");
-        QVERIFY(!PaarHerstellen(map.path(), QStringLiteral("Y")));
         QVERIFY(PuzzelSchrijven(map.path(), QStringLiteral("Y"), *PuzzelUitBytes(Appel), Beeld(Qt::red))
                     .contains(QStringLiteral("Het bestand %1 houdt de naam vast").arg(dir.filePath(QStringLiteral("Y.bezig")))));
         QCOMPARE(Lees(dir.filePath(QStringLiteral("Y.pzl"))) + Lees(dir.filePath(QStringLiteral("Y.bmp.nieuw"))),
