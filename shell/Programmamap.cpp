@@ -78,11 +78,6 @@ Mappen HuidigeMappen()
                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + eigen);
 }
 
-QString Programmamap(const QString& naam)
-{
-    return In(Naad.Programmamap.isEmpty() ? QCoreApplication::applicationDirPath() : Naad.Programmamap, naam);
-}
-
 QString Leespad(const QString& naam) { return HuidigeMappen().Lees(naam); }
 
 QString Schrijfpad(const QString& naam) { return HuidigeMappen().Schrijf(naam); }

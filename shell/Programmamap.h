@@ -37,9 +37,6 @@ struct Mappen
 // executable's folder and the user's XDG folders.
 Mappen HuidigeMappen();
 
-// The executable's folder joined with naam (the folder itself for none).
-QString Programmamap(const QString& naam = {});
-
 // The path of a file the program reads, by its name: library.lib, help.htm.
 QString Leespad(const QString& naam);
 

@@ -52,7 +52,7 @@ struct Schijf {
 // Fills the file system to the last page, then frees vrij bytes again.
 bool Vul(qint64 vrij)
 {
-    QFile vulsel(Programmamap(QStringLiteral("vulsel")));
+    QFile vulsel(Schrijfpad(QStringLiteral("vulsel")));
     if (!vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray blok(4096, 'v');
@@ -66,11 +66,11 @@ bool Vul(qint64 vrij)
 QMap<QString, QByteArray> Inhoud()
 {
     QMap<QString, QByteArray> uit;
-    QDirIterator it(Programmamap(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(Naad.Programmamap, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         if (it.fileName() != QStringLiteral("vulsel"))
-            uit[QDir(Programmamap()).relativeFilePath(f.fileName())] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
+            uit[QDir(Naad.Programmamap).relativeFilePath(f.fileName())] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
     }
     return uit;
 }
@@ -106,17 +106,17 @@ private slots:
         schijf = std::make_unique<Schijf>();
         Naad.Programmamap = schijf->basis.path();
         const bool tmpfs = fout != Fout::PzlVast;
-        schijf->gekoppeld = tmpfs && Voer("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", Programmamap()});
+        schijf->gekoppeld = tmpfs && Voer("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", Naad.Programmamap});
         if (schijf->gekoppeld != tmpfs)
             QSKIP("cannot mount a tmpfs here (needs root)");
-        const QString puzzels = Programmamap(QStringLiteral("puzzels"));
+        const QString puzzels = Schrijfpad(QStringLiteral("puzzels"));
         QVERIFY(QDir().mkdir(puzzels));
         KleurVeld = {10, 20, 30};
         scherm.Ontwerp(QStringLiteral("OUDJE"));
         QCOMPARE(PuzzelSchrijven(puzzels, QStringLiteral("OUD"), HuidigePuzzel(), scherm.Bord().Beeld()), QString());
-        QVERIFY(InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
+        QVERIFY(InstellingenSchrijven(Schrijfpad(QStringLiteral("Wendolo.ini"))));
         for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")})
-            QVERIFY(SchrijfHeel(Programmamap(bestand), "earlier export"));
+            QVERIFY(SchrijfHeel(Schrijfpad(bestand), "earlier export"));
         KleurVeld = {200, 210, 220};
         KopTekst = QStringLiteral("Nieuwe kop");
         scherm.Ontwerp(QStringLiteral("KROKODILLENTRANEN"));
@@ -182,7 +182,7 @@ private slots:
     void instellingen()
     {
         const Instellingen inGeheugen = HuidigeInstellingen();  // not those in the file
-        QVERIFY(!InstellingenSchrijven(Programmamap(QStringLiteral("Wendolo.ini"))));
+        QVERIFY(!InstellingenSchrijven(Schrijfpad(QStringLiteral("Wendolo.ini"))));
         QCOMPARE(HuidigeInstellingen(), inGeheugen);
         Main venster;
         meldingen.clear();
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(meldingen.size(), 2);
         QCOMPARE(meldingen[1].tekst,
                  QStringLiteral("De instellingen konden niet worden opgeslagen in %1.\r\nHet programma stopt toch.")
-                     .arg(Programmamap(QStringLiteral("Wendolo.ini"))));
+                     .arg(Schrijfpad(QStringLiteral("Wendolo.ini"))));
         QCOMPARE(Inhoud(), bestanden);
     }
 };
