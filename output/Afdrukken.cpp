@@ -25,7 +25,6 @@ namespace {
 
 const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
-
 std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
 {
     if (Naad.Printer)
@@ -40,7 +39,6 @@ QPoint Twips(int x, int y) { return QPoint(Pixels(x), Pixels(y)); }
 QFont Dialoogfont() { return Lettertype(MsSansSerif, 8.25, false); }
 
 } // namespace
-
 
 Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
 {

@@ -10,9 +10,8 @@
 #include <QLabel>
 #include <functional>
 
-class QKeyEvent;
-
 class QAbstractButton;
+class QKeyEvent;
 
 class PlaatjesKnop : public QLabel
 {

@@ -8,10 +8,10 @@
 #include <QString>
 
 class Pic;
+class QWidget;
 
 // What the information line says when nothing is under way.
 inline const QString Informatie = QStringLiteral("Informatie...");
-class QWidget;
 
 class Hoofdscherm
 {

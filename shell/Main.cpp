@@ -19,8 +19,8 @@
 #include "storage/Tools.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QShortcut>

@@ -61,6 +61,7 @@ private:
     void Opstarten();
     // The keyboard goes on where the next word is to be filled in.
     void FocusOpEersteRij();
+
     Pic* pic = nullptr;
     // A command runs; clicks that arrive while it waits in an animation or
     // a dialog are ignored.

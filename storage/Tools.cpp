@@ -21,7 +21,6 @@ using namespace Algemeen;
 
 namespace {
 
-
 const QString ItemNamen[] = {
     QStringLiteral("Achtergrondkleur puzzelveld"),
     QStringLiteral("Hokjes vertikaal zoekwoord"),
