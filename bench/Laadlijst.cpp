@@ -30,7 +30,7 @@ double Meet(Main& hoofd)
 {
     QElapsedTimer t;
     t.start();
-    Loadpuzzel dlg(hoofd);
+    Loadpuzzel dlg(&hoofd, [](const QString&) {}, [](const Geladen&) {});
     dlg.show();
     dlg.File1->viewport()->repaint();
     QApplication::processEvents();

@@ -3,16 +3,20 @@
 
 #include "board/Bord.h"
 #include "model/Algemeen.h"
+#include "shell/Bouwstenen.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+using namespace Algemeen;
 
 namespace {
 
 class Blitvlak : public QWidget
 {
 public:
-    Blitvlak(QWidget* ouder, const Tekenvlak& vlak) : QWidget(ouder), vlak(vlak)
+    Blitvlak(Pic* pic, const Tekenvlak& vlak) : QWidget(pic), pic(pic), vlak(vlak)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -22,9 +26,17 @@ protected:
     {
         QPainter p(this);
         p.drawImage(e->rect(), vlak.Beeld, e->rect());
+        if (pic->hasFocus() && pic->Cursor() > 0) {
+            // A frame round the row's band, left of its button, in the
+            // selection colour: what a keyboard user acts on.
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRect(3, RijY(pic->Cursor()) - 2, KnopX - 9, HokHoogte + 4));
+        }
     }
 
 private:
+    Pic* pic;
     const Tekenvlak& vlak;
 };
 
@@ -34,24 +46,71 @@ Pic::Pic(QWidget* parent, const QImage& begin) : QFrame(parent), vlak(NieuwBord(
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    resize(Algemeen::BordBreedte + 4, Algemeen::BordHoogte + 4);
+    resize(BordBreedte + 4, BordHoogte + 4);
+    // Tab only: a click on the board leaves the focus, and the look, as they were.
+    setFocusPolicy(Qt::TabFocus);
+    HertekenBijFocus(this);
     gebied = new Blitvlak(this, vlak);
-    gebied->setGeometry(2, 2, Algemeen::BordBreedte, Algemeen::BordHoogte);
+    gebied->setGeometry(2, 2, BordBreedte, BordHoogte);
 }
 
-void Pic::LeegBord() { ::LeegBord(vlak); gebied->update(); }
-void Pic::TekenZoekWoord(const QString& woord) { ::TekenZoekWoord(vlak, woord); gebied->update(); }
-void Pic::TekenRij(int i) { ::TekenRij(vlak, i); gebied->update(); }
+void Pic::Ververs() { gebied->update(); }
 void Pic::WisLetters() { ::WisLetters(vlak); gebied->update(); }
 void Pic::TekenLetters() { ::TekenLetters(vlak); gebied->update(); }
-
-void Pic::ZetAchtergrond(QColor kleur) { vlak.Achtergrond = kleur; }
-
-void Pic::VervangBeeld(const QImage& beeld) { vlak.Plaats(beeld); gebied->update(); }
 
 void Pic::box(int x1, int y1, int x2, int y2, QColor lijn, bool vast)
 {
     vlak.VulVast = vast;
     vlak.box(x1, y1, x2, y2, lijn);
     gebied->update();
+}
+
+void Pic::ZetCursor(int rij)
+{
+    cursor = rijen == 0 ? 0 : std::clamp(rij, 1, rijen);
+    gebied->update();
+}
+
+void Pic::ZetRijen(int n)
+{
+    rijen = n;
+    ZetCursor(cursor == 0 ? 1 : cursor);
+}
+
+void Pic::keyPressEvent(QKeyEvent* e)
+{
+    if (e->modifiers() & ~Qt::KeypadModifier) {
+        QFrame::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Up:
+        ZetCursor(cursor - 1);
+        break;
+    case Qt::Key_Down:
+        ZetCursor(cursor + 1);
+        break;
+    case Qt::Key_Home:
+        ZetCursor(1);
+        break;
+    case Qt::Key_End:
+        ZetCursor(rijen);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_Delete:
+        if (cursor > 0)
+            emit toets(e->key());
+        break;
+    default:
+        QFrame::keyPressEvent(e);
+    }
+}
+
+void Pic::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const int rij = RijOp(gebied->mapFrom(this, e->position().toPoint()).y());
+    if (rij >= 1 && rij <= rijen)
+        emit dubbelklik(rij);
 }

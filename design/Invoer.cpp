@@ -1,13 +1,11 @@
 // The puzzle-word dialog and its library search.
 #include "design/Invoer.h"
 
-#include "board/Pic.h"
 #include "design/Bibliotheek.h"
 #include "design/Voorbeeld.h"
 #include "model/Algemeen.h"
 #include "assets/Plaatjes.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -57,7 +55,8 @@ int VakjeOp(int x, int y, int n)
     return 0;
 }
 
-Invoer::Invoer(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd), r(HuidigeRij)
+Invoer::Invoer(QWidget* ouder, Infolijn info, const Rij& bestaand)
+    : QDialog(ouder), info(std::move(info)), r(HuidigeRij), omschrijving(bestaand.Omschrijving)
 {
     MaakBesturing();
     TekenVoorbeeld(5);
@@ -67,7 +66,12 @@ Invoer::Invoer(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd), r(H
                     + QStringLiteral("klik dan op de knop Zoeken voor juiste puzzelwoorden, ")
                     + QStringLiteral("selecteer een woord uit de lijst en klik op Ok. "));
     LetterPositie = 0;
-    hoofd.ZetInfo(QStringLiteral("Selecteer d.m.v. de scrollbalk de lengte van het ") + QString::number(r) + QStringLiteral("e puzzelwoord"));
+    this->info(QStringLiteral("Selecteer d.m.v. de scrollbalk de lengte van het ") + QString::number(r) + QStringLiteral("e puzzelwoord"));
+    if (const int n = int(bestaand.Woord.size()); n >= MinRijen && n <= MaxWoordLengte) {
+        Lengte->setValue(n);
+        KiesVakje(LetterPositieVan(bestaand.BeginX));
+        Text1->setText(bestaand.Woord);
+    }
 }
 
 void Invoer::MaakBesturing()
@@ -166,7 +170,7 @@ void Invoer::Lengte_Change()
     TekenVoorbeeld(n);
     Text1->clear();
     LetterPositie = 0;
-    hoofd.ZetInfo(QStringLiteral("Klik op één van de witte hokjes voor het bepalen van de positie van de letter ") + L());
+    info(QStringLiteral("Klik op één van de witte hokjes voor het bepalen van de positie van de letter ") + L());
 }
 
 void Invoer::Voorbeeld_MouseDown(QPoint plek)
@@ -183,6 +187,11 @@ void Invoer::Voorbeeld_MouseDown(QPoint plek)
         Meldingen::MsgBox(QStringLiteral("Positie is te ver naar links!"));
         return;
     }
+    KiesVakje(i);
+}
+
+void Invoer::KiesVakje(int i)
+{
     Tekenvlak& v = Voorbeeld_->Vlak();
     v.VulVast = true;
     v.VulKleur = VoorbeeldAchtergrond;
@@ -191,7 +200,7 @@ void Invoer::Voorbeeld_MouseDown(QPoint plek)
     Voorbeeld_->Ververs();
     LetterPositie = i;
     Voorbeeld_->setToolTip(QStringLiteral(" Vakje %1 ").arg(i));
-    hoofd.ZetInfo(QStringLiteral(" Vakje %1 / klik op de knop Zoeken om de juiste puzzelwoorden te vinden").arg(i));
+    info(QStringLiteral(" Vakje %1 / klik op de knop Zoeken om de juiste puzzelwoorden te vinden").arg(i));
     List1->clear();
     Text1->clear();
 }
@@ -220,9 +229,9 @@ void Invoer::ZoekWoorden(int n)
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
     PasInRuimte(Label4);
     if (gevonden.afgekapt)
-        hoofd.ZetInfo(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
+        info(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
     else
-        hoofd.ZetInfo(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
+        info(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
 }
 
 void Invoer::List1_Click()
@@ -231,7 +240,7 @@ void Invoer::List1_Click()
     if (!item || !item->isSelected())
         return;
     Text1->setText(item->text());
-    hoofd.ZetInfo(QStringLiteral("Klik nu op de knop OK om de omschrijving van het puzzelwoord in te vullen"));
+    info(QStringLiteral("Klik nu op de knop OK om de omschrijving van het puzzelwoord in te vullen"));
 }
 
 void Invoer::OkKnop_Click()
@@ -260,18 +269,14 @@ void Invoer::OkKnop_Click()
         return;
     }
 
-    const QString omschrijving = Meldingen::InputBox(
+    const QString gegeven = Meldingen::InputBox(
         QStringLiteral("Geef de omschrijving van het woord...") + Regeleinde + Regeleinde + QStringLiteral("  ") + Hoofdletters(woord),
-        QStringLiteral(" Omschrijving"), {}, true);
-    if (omschrijving.isEmpty())
+        QStringLiteral(" Omschrijving"), omschrijving, true);
+    if (gegeven.isEmpty())
         return;
 
-    Omschrijving[r] = omschrijving;
-    BeginX[r] = BeginXVoor(p);
-    PuzzelWoord[r] = woord;
-    hoofd.Bord().TekenRij(r);
-    hoofd.ToonRijKnop(r, false);
-    hoofd.ZetInfo(Informatie);
+    gekozen = {woord, gegeven, BeginXVoor(p)};
+    info(Informatie);
     accept();
 }
 
@@ -281,6 +286,6 @@ void Invoer::ExitKnop_Click()
     if (!wacht)
         return;
     ExitKnop->Animeer();
-    hoofd.ZetInfo(Informatie);
+    info(Informatie);
     reject();
 }

@@ -1,11 +1,13 @@
 // Invoer: the puzzle-word dialog. Fills row HuidigeRij: the word's length,
 // the box that holds the row's letter, the word (from the library or typed)
-// and its clue; on commit the row is stored and drawn.
+// and its clue; on commit it hands the row back for the main window to store.
 #pragma once
+
+#include "design/Werkblad.h"
+#include "shell/Bouwstenen.h"
 
 #include <QDialog>
 
-class Hoofdscherm;
 class PlaatjesKnop;
 class QLabel;
 class QLineEdit;
@@ -18,7 +20,11 @@ class Invoer : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Invoer(Hoofdscherm& hoofd);
+    // A filled row starts from its word, its letter's box and its clue.
+    Invoer(QWidget* ouder, Infolijn info, const Rij& bestaand = {});
+
+    // The committed row.
+    Rij Gekozen() const { return gekozen; }
 
     QListWidget* List1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -47,9 +53,13 @@ private:
     void MaakBesturing();
     // The row's letter: character HuidigeRij of the search word, upper-cased.
     QChar L() const;
+    // Box i holds the row's letter.
+    void KiesVakje(int i);
 
-    Hoofdscherm& hoofd;
+    Infolijn info;
     int r;
+    QString omschrijving;  // the clue box's starting text
+    Rij gekozen;
     bool bezig = false;  // the OK flow waits in its animation and its prompt
 };
 

@@ -1,10 +1,9 @@
 // The new-puzzle dialog.
 #include "design/Start.h"
 
-#include "board/Pic.h"
+#include "board/Tekenvlak.h"
 #include "model/Algemeen.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Tekstveld.h"
 
@@ -25,7 +24,7 @@ QString ZonderBlanco(const QString& s)
     return s.mid(begin, eind - begin);
 }
 
-Start::Start(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
+Start::Start(QWidget* ouder, Infolijn info) : QDialog(ouder), info(std::move(info))
 {
     MaakVenster(this, QSize(360, 120), QStringLiteral(" Nieuwe puzzel ontwerpen"));
     QFrame* kader = Kader(this, QRect(4, -2, 346, 92));
@@ -91,19 +90,12 @@ void Start::OkKnop_Click()
         }
     }
 
-    ZoekWoord = w;
-    hoofd.VerbergRijKnoppen();
-    WisRijen();
-    hoofd.Bord().LeegBord();
-    hoofd.Bord().TekenZoekWoord(ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i)
-        hoofd.ToonRijKnop(i, true);
+    woord = w;
     accept();
-    hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
 }
 
 void Start::CancelKnop_Click()
 {
-    hoofd.ZetInfo(Informatie);
+    info(Informatie);
     reject();
 }

@@ -1,10 +1,11 @@
-// Start: the new-puzzle dialog. The maker types the search word; an
-// accepted word replaces the puzzle, clears the board and draws the column.
+// Start: the new-puzzle dialog. The maker types the search word; the
+// dialog hands back an accepted one, which the main window makes a puzzle of.
 #pragma once
+
+#include "shell/Bouwstenen.h"
 
 #include <QDialog>
 
-class Hoofdscherm;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +14,10 @@ class Start : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Start(Hoofdscherm& hoofd);
+    Start(QWidget* ouder, Infolijn info);
+
+    // The accepted search word.
+    QString Woord() const { return woord; }
 
     QLineEdit* Text1 = nullptr;
     QLabel* CountLabel = nullptr;
@@ -29,7 +33,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    Hoofdscherm& hoofd;
+    Infolijn info;
+    QString woord;
 };
 
 // The search word as typed, without leading and trailing blanks.

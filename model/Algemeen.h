@@ -51,6 +51,8 @@ constexpr int RijY(int i) { return EersteRijY + HokHoogte * (i - 1); }
 constexpr int BeginXVoor(int p) { return KolomX + HokBreedte - HokBreedte * p; }
 // The letter position back from a stored start x.
 constexpr int LetterPositieVan(int beginX) { return (KolomX + HokBreedte - beginX) / HokBreedte; }
+// The row whose band holds board row y, 0 above row 1; may pass the last.
+constexpr int RijOp(int y) { return y < EersteRijY ? 0 : (y - EersteRijY) / HokHoogte + 1; }
 constexpr int KnopY(int i) { return HokHoogte * i - 3; }
 constexpr int BackingY(int i) { return HokHoogte * i - 5; }
 

@@ -7,7 +7,6 @@
 #include "output/Pagina.h"
 #include "output/Papier.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Naad.h"
 #include "shell/Pauze.h"
@@ -40,7 +39,7 @@ QFont Dialoogfont() { return Lettertype(MsSansSerif, 8.25, false); }
 
 } // namespace
 
-Afdrukken::Afdrukken(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
+Afdrukken::Afdrukken(Pic& bord, Infolijn info) : QDialog(bord.window()), bord(bord), info(std::move(info))
 {
     MaakVenster(this, QSize(Pixels(4800), Pixels(3300)), QStringLiteral(" Afdrukken"));
     setFont(Dialoogfont());
@@ -65,7 +64,7 @@ void Afdrukken::MaakMiniatuur()
     // The board as it is now, letters and all, whatever the options say.
     Image1 = new QLabel(Picture1);
     Image1->setGeometry(Pixels(Miniatuurmaat::Bordvak));
-    Image1->setPixmap(QPixmap::fromImage(hoofd.Bord().Beeld().scaled(
+    Image1->setPixmap(QPixmap::fromImage(bord.Beeld().scaled(
         Image1->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 
     // A 2-pixel line from x 30 to 1440 twips; the sweep moves it down.
@@ -164,7 +163,6 @@ void Afdrukken::OkKnop_Click()
     pagina.Aantal = Aantal->value();
 
     OkKnop->Animeer();
-    Pic& bord = hoofd.Bord();
     if (zonderTekst)
         bord.WisLetters();
     // The board gets its letters back however the job ends.
@@ -208,7 +206,7 @@ void Afdrukken::ExitKnop_Click()
 {
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    hoofd.ZetInfo(Informatie);
+    info(Informatie);
     accept();
 }
 

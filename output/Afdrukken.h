@@ -4,12 +4,13 @@
 #pragma once
 
 #include "output/Miniatuur.h"
+#include "shell/Bouwstenen.h"
 
 #include <QDialog>
 #include <functional>
 #include <memory>
 
-class Hoofdscherm;
+class Pic;
 class PlaatjesKnop;
 class Printerlaag;
 class QCheckBox;
@@ -21,7 +22,7 @@ class Afdrukken : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Afdrukken(Hoofdscherm& hoofd);
+    Afdrukken(Pic& bord, Infolijn info);
 
     QFrame* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;
@@ -59,7 +60,8 @@ private:
     void MaakOpties();
     void MaakKnoppen();
 
-    Hoofdscherm& hoofd;
+    Pic& bord;
+    Infolijn info;
     Regellengtes lengtes{};
     // The default printer when the dialog opened; empty: the PDF file.
     QString printer;

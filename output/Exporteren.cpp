@@ -5,7 +5,6 @@
 #include "board/Pic.h"
 #include "model/Algemeen.h"
 #include "output/HtmlPagina.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -53,9 +52,8 @@ QStringList Omschrijvingen()
 
 } // namespace
 
-void HtmlExporteren(Hoofdscherm& hoofd)
+void HtmlExporteren(Pic& bord)
 {
-    Pic& bord = hoofd.Bord();
     const int rechts = BordBreedte - 1;
     const int onder = BordHoogte - 1;
 
@@ -75,5 +73,5 @@ void HtmlExporteren(Hoofdscherm& hoofd)
                               .arg(QDir::toNativeSeparators(fout)));
         return;
     }
-    OpenBestand(hoofd.Venster(), Schrijfpad(Paginabestand));
+    OpenBestand(bord.window(), Schrijfpad(Paginabestand));
 }

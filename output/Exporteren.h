@@ -1,6 +1,6 @@
 // The export command: the puzzle as a web page beside the program.
 #pragma once
 
-class Hoofdscherm;
+class Pic;
 
-void HtmlExporteren(Hoofdscherm& hoofd);
+void HtmlExporteren(Pic& bord);

@@ -35,6 +35,12 @@ private:
     QPoint rust;
 };
 
+// How a dialog speaks on the main window's information line.
+using Infolijn = std::function<void(const QString&)>;
+
+// What the information line says when nothing is under way.
+inline const QString Informatie = QStringLiteral("Informatie...");
+
 // Hands every key pressed on w to doe, which returns whether it took the key.
 void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe);
 

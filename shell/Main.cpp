@@ -4,6 +4,7 @@
 #include "assets/Plaatjes.h"
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
+#include "board/Bord.h"
 #include "design/Invoer.h"
 #include "design/Start.h"
 #include "output/Afdrukken.h"
@@ -16,12 +17,17 @@
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
+#include "storage/Puzzelbestand.h"
 #include "storage/Tools.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringDecoder>
@@ -100,6 +106,7 @@ Main::Main()
     MaakBord();
     MaakCommandobalk();
     MaakInformatieregel();
+    MaakMenu();
     Opstarten();
 }
 
@@ -108,6 +115,84 @@ void Main::MaakBord()
     QFrame* kader = Kader(this, QRect(4, -2, 520, 472));
     pic = new Pic(kader, Startbeeld());
     pic->move(6, 12);
+    werk = std::make_unique<Werkblad>(pic->Vlak());
+    connect(pic, &Pic::dubbelklik, this, [this](int rij) {
+        if (RijGevuld(rij))
+            Commando([this, rij] { RijWijzigen(rij); });
+    });
+    connect(pic, &Pic::toets, this, [this](int toets) {
+        const int rij = pic->Cursor();
+        if (toets == Qt::Key_Delete)
+            Commando([this, rij] { RijWissen(rij); });
+        else
+            Commando([this, rij] { RijWijzigen(rij); });
+    });
+}
+
+void Main::MaakMenu()
+{
+    menu = new QMenu(this);
+    const auto actie = [this](QKeySequence toets, Qt::ShortcutContext bereik, auto doe) {
+        auto* a = menu->addAction(QString());
+        a->setShortcut(toets);
+        a->setShortcutContext(bereik);
+        connect(a, &QAction::triggered, this, [this, doe] { Commando(doe); });
+        return a;
+    };
+    // The row's keys act only on the board: elsewhere Return and Delete
+    // keep their usual meaning.
+    wijzigActie = actie(Qt::Key_F2, Qt::WidgetShortcut, [this] { RijWijzigen(pic->Cursor()); });
+    wisActie = actie(Qt::Key_Delete, Qt::WidgetShortcut, [this] { RijWissen(pic->Cursor()); });
+    menu->addSeparator();
+    ongedaanActie = actie(QKeySequence::Undo, Qt::WindowShortcut, [this] { Ongedaan(); });
+    opnieuwActie = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), Qt::WindowShortcut, [this] { Opnieuw(); });
+    opnieuwActie->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(ongedaanActie);
+    addAction(opnieuwActie);
+    // Shift+F10 as the Menu key, wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });
+}
+
+void Main::ToonMenu(QPoint pos)
+{
+    const int rij = pic->Cursor();
+    const bool gevuld = rij > 0 && RijGevuld(rij);
+    wijzigActie->setText(QStringLiteral("Rij %1 wijzigen…").arg(rij));
+    wisActie->setText(QStringLiteral("Rij %1 wissen").arg(rij));
+    wijzigActie->setVisible(rij > 0);
+    wisActie->setVisible(rij > 0);
+    wijzigActie->setEnabled(gevuld);
+    wisActie->setEnabled(gevuld);
+    ongedaanActie->setText(werk->KanTerug() ? QStringLiteral("Ongedaan maken: ") + werk->WatTerug()
+                                                   : QStringLiteral("Ongedaan maken"));
+    opnieuwActie->setText(werk->KanVooruit() ? QStringLiteral("Opnieuw: ") + werk->WatVooruit()
+                                                    : QStringLiteral("Opnieuw"));
+    ongedaanActie->setEnabled(werk->KanTerug());
+    opnieuwActie->setEnabled(werk->KanVooruit());
+    if (!bezig)
+        menu->popup(pos);
+}
+
+void Main::contextMenuEvent(QContextMenuEvent* e)
+{
+    QWidget* gebied = pic->Tekengebied();
+    if (e->reason() == QContextMenuEvent::Mouse) {
+        const QPoint plek = gebied->mapFromGlobal(e->globalPos());
+        if (!gebied->rect().contains(plek))
+            return;
+        if (const int rij = RijOp(plek.y()); rij >= 1 && rij <= AantalRijen())
+            pic->ZetCursor(rij);
+        ToonMenu(e->globalPos());
+        return;
+    }
+    ToonMenu(gebied->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1)))));
+}
+
+void Main::Commando(const std::function<void()>& doe)
+{
+    if (const Bezig wacht(bezig); wacht)
+        doe();
 }
 
 void Main::MaakBrowser()
@@ -133,10 +218,7 @@ void Main::MaakRijKnoppen()
         Knop[i]->setToolTip(QStringLiteral(" Woord %1 ").arg(i));
         Knop[i]->setAccessibleName(QStringLiteral("Woord %1").arg(i));
         KlikOpReturn(Knop[i]);
-        connect(Knop[i], &QPushButton::clicked, this, [this, i] {
-            if (const Bezig wacht(bezig); wacht)
-                Knop_Click(i);
-        });
+        connect(Knop[i], &QPushButton::clicked, this, [this, i] { Commando([this, i] { Knop_Click(i); }); });
         ToonRijKnop(i, false);
     }
 }
@@ -162,10 +244,7 @@ void Main::MaakCommandobalk()
         Etiket(paneel, tekst, p.etiket, p.vlak, opschrift);
         auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, tekst, QString::fromLatin1(p.tip));
         // A shortcut runs what a click runs, under the same busy flag.
-        const auto commando = [this, h = handlers[k]] {
-            if (const Bezig wacht(bezig); wacht)
-                (this->*h)();
-        };
+        const auto commando = [this, h = handlers[k]] { Commando([this, h] { (this->*h)(); }); };
         connect(knop, &PlaatjesKnop::geklikt, this, commando);
         connect(new QShortcut(toetsen[k], this), &QShortcut::activated, this, [this, commando] {
             // A keyboard user sees where the focus goes from here on.
@@ -188,7 +267,77 @@ void Main::Opstarten()
 {
     BeginWaarden();
     InstellingenLezen(Schrijfpad(InstellingenBestand));
-    pic->ZetAchtergrond(KleurVeld.Waarde());
+    pic->Vlak().Achtergrond = KleurVeld.Waarde();
+    opgeslagenPuzzel = HuidigePuzzel();
+    opgeslagenBord = pic->Beeld();
+
+    // A design the last run left unsaved comes back by undo: the start
+    // itself stays as always. Whatever lies in its place is only read, with
+    // the checks of a load, and never blocks the start.
+    const QString map = HuidigeMappen().Toestand;
+    if (!QFileInfo(QDir(map).filePath(Bewaarnaam + QStringLiteral(".pzl"))).isFile())
+        return;
+    const Geladen vorig = PaarLezen(map, Bewaarnaam, Bewaarnaam + QStringLiteral(".pzl"));
+    if (!vorig.fout.isEmpty() || vorig.puzzel.ZoekWoord.isEmpty())
+        return;
+    const Stand start = werk->Vastleggen();
+    werk->Laden(vorig.puzzel, vorig.beeld);
+    Stand ontwerp = werk->Vastleggen();
+    werk->Terugzetten(start);
+    werk->NieuweStap(QStringLiteral("opnieuw starten"), std::move(ontwerp));
+    ZetInfo(QStringLiteral("Het vorige ontwerp is niet opgeslagen. Ctrl+Z haalt het terug."));
+}
+
+void Main::Wijzig(const QString& wat, const std::function<void()>& wijziging)
+{
+    werk->Wijzig(wat, wijziging);
+    Toon();
+}
+
+void Main::Toon()
+{
+    pic->Ververs();
+    for (int i = 1; i <= MaxRijen; ++i)
+        ToonRijKnop(i, werk->Knoppen[i]);
+    pic->ZetRijen(AantalRijen());
+    Bewaar();
+}
+
+void Main::Bewaar()
+{
+    const QString map = HuidigeMappen().Bewaarmap();
+    const Puzzel puzzel = HuidigePuzzel();
+    if (puzzel.ZoekWoord.isEmpty() || (puzzel == opgeslagenPuzzel && pic->Beeld() == opgeslagenBord)) {
+        for (const char* soort : {".pzl", ".bmp"})
+            QFile::remove(QDir(map).filePath(Bewaarnaam + QLatin1StringView(soort)));
+        return;
+    }
+    const QString fout = PuzzelSchrijven(map, Bewaarnaam, puzzel, pic->Beeld());
+    // Once a run: the maker knows, and further changes would only repeat it.
+    if (!fout.isEmpty() && !bewaarFoutGemeld) {
+        bewaarFoutGemeld = true;
+        Meldingen::MsgBox(QStringLiteral("Het ontwerp kan niet worden bewaard voor als het programma onverwacht stopt; "
+                                         "sla het zelf op.\r\n")
+                          + fout);
+    }
+}
+
+void Main::Ongedaan()
+{
+    const QString wat = werk->WatTerug();
+    if (!werk->Terug())
+        return;
+    Toon();
+    ZetInfo(QStringLiteral("Ongedaan gemaakt: ") + wat);
+}
+
+void Main::Opnieuw()
+{
+    const QString wat = werk->WatVooruit();
+    if (!werk->Vooruit())
+        return;
+    Toon();
+    ZetInfo(QStringLiteral("Opnieuw gedaan: ") + wat);
 }
 
 void Main::ToonRijKnop(int i, bool zichtbaar)
@@ -210,21 +359,40 @@ void Main::OkKnop_Click()
 {
     OkKnop->Animeer();
     ZetInfo(QStringLiteral("Een nieuw puzzel ontwerpen."));
-    if (Start(*this).exec() == QDialog::Accepted)
-        FocusOpEersteRij();
+    Start dlg(this, [this](const QString& t) { ZetInfo(t); });
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    Wijzig(QStringLiteral("nieuwe puzzel"), [&] { werk->NieuwePuzzel(dlg.Woord()); });
+    ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
+    FocusOpEersteRij();
 }
 
 void Main::LoadKnop_Click()
 {
     LoadKnop->Animeer();
     ZetInfo(QStringLiteral("Laad een puzzel uit het bestand."));
-    Loadpuzzel(*this).exec();
+    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) {
+        Wijzig(QStringLiteral("puzzel laden"), [&] {
+            werk->Laden(g.puzzel, g.beeld);
+            // Just read from disk: nothing to keep until it changes.
+            opgeslagenPuzzel = HuidigePuzzel();
+            opgeslagenBord = pic->Beeld();
+        });
+        // The line speaks of the last row, filled or not.
+        if (const int n = AantalRijen(); n > 0)
+            ZetInfo(RijGevuld(n) ? Informatie
+                                 : QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
+    }).exec();
 }
 
 void Main::SaveKnop_Click()
 {
     SaveKnop->Animeer();
-    SaveCommando(*this);
+    if (!SaveCommando(pic->Beeld()))
+        return;
+    opgeslagenPuzzel = HuidigePuzzel();
+    opgeslagenBord = pic->Beeld();
+    Bewaar();
 }
 
 void Main::PrintKnop_Click()
@@ -233,14 +401,23 @@ void Main::PrintKnop_Click()
     if (ZoekWoord.isEmpty())
         return;
     ZetInfo(QStringLiteral("Afdrukken van de puzzel."));
-    Afdrukken(*this).exec();
+    Afdrukken(*pic, [this](const QString& t) { ZetInfo(t); }).exec();
 }
 
 void Main::ToolKnop_Click()
 {
     ToolKnop->Animeer();
     ZetInfo(QStringLiteral("Instellingen wijzigen, zoals achtergrondkleuren en koptekst."));
-    Tools(*this).exec();
+    const auto toepassen = [this](const Instelling& s) {
+        Wijzig(QStringLiteral("instellingen"), [&] { werk->Instellen(s); });
+    };
+    Tools dlg(this, [this](const QString& t) { ZetInfo(t); }, toepassen);
+    dlg.exec();
+    // The bars and the header, as the maker left them.
+    const Instelling s = dlg.Keuze();
+    if (!(s.Veld == KleurVeld && s.ZoekWoord == KleurZoekWoord && s.PuzzelWoord == KleurPuzzelWoord
+          && s.KopTekst == KopTekst))
+        toepassen(s);
 }
 
 void Main::OptieKnop_Click()
@@ -264,7 +441,7 @@ void Main::OptieKnop_Click()
 void Main::ConvertKnop_Click()
 {
     ConvertKnop->Animeer();
-    HtmlExporteren(*this);
+    HtmlExporteren(*pic);
 }
 
 void Main::ExitKnop_Click()
@@ -283,9 +460,45 @@ void Main::ExitKnop_Click()
 
 void Main::Knop_Click(int i)
 {
-    HuidigeRij = static_cast<std::uint8_t>(i);
-    if (Invoer(*this).exec() == QDialog::Accepted)
+    if (RijInvullen(i))
         FocusOpEersteRij();
+}
+
+bool Main::RijInvullen(int i)
+{
+    HuidigeRij = static_cast<std::uint8_t>(i);
+    const bool gevuld = RijGevuld(i);
+    Invoer dlg(this, [this](const QString& t) { ZetInfo(t); },
+               gevuld ? Rij{PuzzelWoord[i], Omschrijving[i], BeginX[i]} : Rij{});
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    Wijzig((gevuld ? QStringLiteral("rij %1 wijzigen") : QStringLiteral("rij %1 invullen")).arg(i),
+           [&] { werk->RijOpslaan(i, dlg.Gekozen()); });
+    return true;
+}
+
+void Main::RijWijzigen(int i)
+{
+    if (i < 1 || i > AantalRijen())
+        return;
+    pic->ZetCursor(i);
+    const bool vanBord = pic->hasFocus();
+    RijInvullen(i);
+    if (vanBord)
+        Terugnaarbord();
+}
+
+void Main::RijWissen(int i)
+{
+    if (!RijGevuld(i) || i > AantalRijen())
+        return;
+    Wijzig(QStringLiteral("rij %1 wissen").arg(i), [&] { werk->RijWissen(i); });
+    ZetInfo(QStringLiteral("Rij %1 is gewist.").arg(i));
+}
+
+void Main::Terugnaarbord()
+{
+    QTimer::singleShot(0, this, [this] { pic->setFocus(Qt::TabFocusReason); });
 }
 
 void Main::FocusOpEersteRij()

@@ -1,30 +1,38 @@
 // Main: the program's main window. The board with one "?" button per row,
-// the bar of eight commands, the information line, start-up and exit.
+// the bar of eight commands, the information line, start-up and exit; and
+// the board's menu with the commands beyond those eight.
+//
+// The dialogs hand back what the maker chose; the window applies it to the
+// design as one change, which undo takes back whole. The design is kept on
+// disk after every change, so a run that ends unsaved can be brought back.
 #pragma once
 
-#include "shell/Hoofdscherm.h"
+#include "design/Werkblad.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <memory>
 
 class PlaatjesKnop;
+class Pic;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTextBrowser;
 
-class Main : public QWidget, public Hoofdscherm
+class Main : public QWidget
 {
     Q_OBJECT
 public:
     Main();
 
-    // Hoofdscherm
-    Pic& Bord() override { return *pic; }
-    void ToonRijKnop(int i, bool zichtbaar) override;
-    bool RijKnopZichtbaar(int i) const override;
-    void ZetInfo(const QString& tekst) override;
-    QString Info() const override;
-    QWidget* Venster() override { return this; }
+    Pic& Bord() { return *pic; }
+    void ToonRijKnop(int i, bool zichtbaar);
+    bool RijKnopZichtbaar(int i) const;
+    void ZetInfo(const QString& tekst);
+    QString Info() const;
 
     // The command buttons, in the bar's order from the top.
     PlaatjesKnop* OkKnop = nullptr;
@@ -52,17 +60,57 @@ public:
     void ExitKnop_Click();
     void Knop_Click(int i);
 
+    // The board's commands, on the row under its cursor.
+    void RijWijzigen(int i);
+    void RijWissen(int i);
+    void Ongedaan();
+    void Opnieuw();
+    // The board's menu at pos (global), its entries for the cursor's row.
+    void ToonMenu(QPoint pos);
+
+    // The name of the kept design's two files.
+    static inline const QString Bewaarnaam = QStringLiteral("ontwerp");
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
 private:
     void MaakBord();
     void MaakBrowser();
     void MaakRijKnoppen();
     void MaakCommandobalk();
     void MaakInformatieregel();
+    void MaakMenu();
     void Opstarten();
     // The keyboard goes on where the next word is to be filled in.
     void FocusOpEersteRij();
+    // Runs a command of the board under the busy flag.
+    void Commando(const std::function<void()>& doe);
+
+    // Makes a change of the design, called wat for undo.
+    void Wijzig(const QString& wat, const std::function<void()>& wijziging);
+    // The window after the design changed: board, buttons, cursor, and the
+    // design kept on disk.
+    void Toon();
+    void Bewaar();
+    // The puzzle-word dialog for row i, empty or filled; true when stored.
+    bool RijInvullen(int i);
+    // A row whose dialog was opened from the board keeps the focus there.
+    void Terugnaarbord();
 
     Pic* pic = nullptr;
+    std::unique_ptr<Werkblad> werk;
+    // What the last save or load put on disk; the design differs from it
+    // when there is something to lose.
+    Puzzel opgeslagenPuzzel;
+    QImage opgeslagenBord;
+    bool bewaarFoutGemeld = false;
+
+    QMenu* menu = nullptr;
+    QAction* wijzigActie = nullptr;
+    QAction* wisActie = nullptr;
+    QAction* ongedaanActie = nullptr;
+    QAction* opnieuwActie = nullptr;
     // A command runs; clicks that arrive while it waits in an animation or
     // a dialog are ignored.
     bool bezig = false;

@@ -17,11 +17,11 @@ Mappen Mappen::Draagbaar(const QString& map)
 {
     Mappen m;
     m.Leesmappen = {map};
-    m.Instellingen = m.Gegevens = map;
+    m.Instellingen = m.Gegevens = m.Toestand = map;
     return m;
 }
 
-Mappen Mappen::Voor(const QString& exe, const QString& config, const QString& data)
+Mappen Mappen::Voor(const QString& exe, const QString& config, const QString& data, const QString& state)
 {
     const QString gedeeld = QDir::cleanPath(exe + QStringLiteral("/../share/wendolo"));
     const bool heeftGedeeld = QFileInfo(gedeeld).isDir();
@@ -38,6 +38,7 @@ Mappen Mappen::Voor(const QString& exe, const QString& config, const QString& da
     m.Leesmappen = {data, heeftGedeeld ? gedeeld : exe};
     m.Instellingen = config;
     m.Gegevens = data;
+    m.Toestand = state;
     return m;
 }
 
@@ -67,15 +68,27 @@ QString Mappen::Map(const QString& naam) const
     return map;
 }
 
+QString Mappen::Bewaarmap() const
+{
+    if (Geinstalleerd)
+        QDir().mkpath(Toestand);
+    return Toestand;
+}
+
 Mappen HuidigeMappen()
 {
     if (!Naad.Programmamap.isEmpty())
         return Mappen::Draagbaar(Naad.Programmamap);
     // The folders are named wendolo whatever the application calls itself.
     const QString eigen = QStringLiteral("/wendolo");
+    // Qt knows no state folder before 6.7; a relative value is ignored, as
+    // the XDG rules ask.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
     return Mappen::Voor(QCoreApplication::applicationDirPath(),
                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + eigen,
-                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + eigen);
+                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + eigen, state + eigen);
 }
 
 QString Leespad(const QString& naam) { return HuidigeMappen().Lees(naam); }

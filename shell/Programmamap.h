@@ -18,10 +18,12 @@ struct Mappen
     QStringList Leesmappen;  // searched in order for a file the program reads
     QString Instellingen;    // holds Wendolo.ini
     QString Gegevens;        // holds puzzels/, the export and the PDF
+    QString Toestand;        // holds the design being worked on
 
-    // exe: the executable's folder; config and data: the user's folders for
-    // settings and for the rest, used only by an installed copy.
-    static Mappen Voor(const QString& exe, const QString& config, const QString& data);
+    // exe: the executable's folder; config, data and state: the user's
+    // folders for settings, for the rest, and for what a run leaves to the
+    // next, used only by an installed copy.
+    static Mappen Voor(const QString& exe, const QString& config, const QString& data, const QString& state);
     // Everything in one folder, whatever it looks like.
     static Mappen Draagbaar(const QString& map);
 
@@ -31,6 +33,9 @@ struct Mappen
     QString Schrijf(const QString& naam) const;
     // A folder to write into; an installed copy makes it when it is missing.
     QString Map(const QString& naam) const;
+    // The folder the design being worked on is kept in; an installed copy
+    // makes it when it is missing.
+    QString Bewaarmap() const;
 };
 
 // The folders of this run: the test override's, or worked out from the

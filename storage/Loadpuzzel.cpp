@@ -1,16 +1,14 @@
-// The load dialog and the load itself. The picture and the puzzle file are
-// both read and checked before the model or the board is touched, so a bad
-// file never leaves half of one puzzle mixed with half of another.
+// The load dialog. The picture and the puzzle file are both read and checked
+// before anything is handed on, so a bad file never leaves half of one
+// puzzle mixed with half of another.
 #include "storage/Loadpuzzel.h"
 
 #include "assets/Plaatjes.h"
-#include "board/Pic.h"
+#include "board/Tekenvlak.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
-#include "storage/Puzzelbestand.h"
 #include "storage/Puzzelpaar.h"
 
 #include <QDir>
@@ -28,44 +26,8 @@ const QString Puzzelmap = QStringLiteral("puzzels");
 
 } // namespace
 
-QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam)
-{
-    const QString mislukt = QStringLiteral("Selecteer eerst een puzzel!");
-    if (bestandsnaam.isEmpty())
-        return mislukt;
-    const QDir map(Schrijfpad(Puzzelmap));
-    // A save of this name that a kill broke off is settled before reading;
-    // if it cannot be, the two files may be from two saves. The maker is
-    // told which file holds the name, since choosing again cannot help.
-    if (!PaarHerstellen(map.path(), basisnaam))
-        return QStringLiteral("Een eerder afgebroken opslag van deze puzzel kon niet worden afgerond.\r\n"
-                              "Het bestand %1 houdt de puzzel vast; verwijder het om de puzzel te laden zoals "
-                              "hij nu in de map staat.")
-            .arg(QDir::toNativeSeparators(JournaalPad(map.path(), basisnaam)));
-    const auto beeld = LeesBordbeeld(map.filePath(basisnaam + QStringLiteral(".bmp")));
-    if (!beeld)
-        return mislukt;
-    const auto puzzel = PuzzelLezenUit(map.filePath(bestandsnaam));
-    if (!puzzel)
-        return mislukt;
-
-    Installeer(*puzzel);
-    // A smaller picture lies top-left on the puzzle's own background.
-    hoofd.Bord().ZetAchtergrond(KleurVeld.Waarde());
-    hoofd.Bord().VervangBeeld(*beeld);
-    hoofd.VerbergRijKnoppen();
-    for (int i = 1; i <= AantalRijen(); ++i) {
-        if (RijGevuld(i)) {
-            hoofd.ZetInfo(Informatie);
-        } else {
-            hoofd.ToonRijKnop(i, true);
-            hoofd.ZetInfo(QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
-        }
-    }
-    return {};
-}
-
-Loadpuzzel::Loadpuzzel(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
+Loadpuzzel::Loadpuzzel(QWidget* ouder, Infolijn info, Laden laden)
+    : QDialog(ouder), info(std::move(info)), laden(std::move(laden))
 {
     MaakVenster(this, QSize(218, 329), QStringLiteral(" Load puzzel"));
     QFrame* kader = Kader(this, QRect(4, -2, 206, 303));
@@ -131,14 +93,17 @@ void Loadpuzzel::OkKnop_Click()
     if (!wacht)
         return;
     OkKnop->Animeer();
-    if (const QString fout = PuzzelLezen(hoofd, basisnaam, bestandsnaam); !fout.isEmpty())
-        Meldingen::MsgBox(fout, Meldingen::Knoppen::Ok, QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
+    const Geladen gelezen = PaarLezen(Schrijfpad(Puzzelmap), basisnaam, bestandsnaam);
+    if (gelezen.fout.isEmpty())
+        laden(gelezen);
+    else
+        Meldingen::MsgBox(gelezen.fout, Meldingen::Knoppen::Ok, QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
 }
 
 void Loadpuzzel::ExitKnop_Click()
 {
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    hoofd.ZetInfo(Informatie);
+    info(Informatie);
     accept();
 }

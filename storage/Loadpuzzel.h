@@ -1,25 +1,22 @@
-// The load dialog: lists the saved puzzles and loads one onto the board.
+// The load dialog: lists the saved puzzles; its Ok reads the chosen one and
+// hands it to the main window, which puts it on the board. It stays open.
 #pragma once
+
+#include "shell/Bouwstenen.h"
+#include "storage/Puzzelbestand.h"
 
 #include <QDialog>
 #include <QString>
 
-class Hoofdscherm;
-class PlaatjesKnop;
-class QLabel;
 class QListWidget;
 
-// Loads puzzels/<basisnaam>.bmp and puzzels/<bestandsnaam> into the model
-// and onto the main window. Both are read and checked first; when either
-// fails, nothing changes and the result is the message to show (the empty
-// text on success).
-QString PuzzelLezen(Hoofdscherm& hoofd, const QString& basisnaam, const QString& bestandsnaam);
+using Laden = std::function<void(const Geladen&)>;
 
 class Loadpuzzel : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Loadpuzzel(Hoofdscherm& hoofd);
+    Loadpuzzel(QWidget* ouder, Infolijn info, Laden laden);
 
     // What a click on an entry has chosen; empty until then.
     QString Basisnaam() const { return basisnaam; }
@@ -35,7 +32,8 @@ private:
     void OkKnop_Click();
     void ExitKnop_Click();
 
-    Hoofdscherm& hoofd;
+    Infolijn info;
+    Laden laden;
     QString basisnaam;
     QString bestandsnaam;
     bool bezig = false;  // a handler waits in its press animation

@@ -3,8 +3,6 @@
 // model are never touched.
 #include "storage/Opslaan.h"
 
-#include "board/Pic.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -15,17 +13,17 @@
 
 using Meldingen::MsgBox;
 
-void SaveCommando(Hoofdscherm& hoofd)
+bool SaveCommando(const QImage& bord)
 {
     if (Algemeen::ZoekWoord.isEmpty())
-        return;
+        return false;
     const QString naam = Meldingen::InputBox(QStringLiteral("Geef een bestandsnaam voor deze puzzel..."),
                                              QStringLiteral(" Save puzzel"), Algemeen::ZoekWoord);
     if (naam.isEmpty())
-        return;
+        return false;
     if (const QString fout = Naamfout(naam); !fout.isEmpty()) {
         MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
-        return;
+        return false;
     }
     const QString map = Schrijfmap(QStringLiteral("puzzels"));
     // An installed copy makes the user's puzzle folder when first needed; if
@@ -33,12 +31,15 @@ void SaveCommando(Hoofdscherm& hoofd)
     if (HuidigeMappen().Geinstalleerd && !QFileInfo(map).isDir()) {
         MsgBox(QStringLiteral("De puzzel is niet opgeslagen: de map %1 kon niet worden aangemaakt.")
                    .arg(QDir::toNativeSeparators(map)));
-        return;
+        return false;
     }
     if (QFileInfo::exists(QDir(map).filePath(naam + QStringLiteral(".pzl")))
         && MsgBox(QStringLiteral("Bestand bestaat reeds, overschrijven?"), Meldingen::Knoppen::JaNee,
                   QStringLiteral(" File exist")) != Meldingen::Antwoord::Ja)
-        return;
-    if (const QString fout = PuzzelSchrijven(map, naam, HuidigePuzzel(), hoofd.Bord().Beeld()); !fout.isEmpty())
+        return false;
+    if (const QString fout = PuzzelSchrijven(map, naam, HuidigePuzzel(), bord); !fout.isEmpty()) {
         MsgBox(fout);
+        return false;
+    }
+    return true;
 }

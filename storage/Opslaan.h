@@ -1,7 +1,8 @@
 // The save command of the main window.
 #pragma once
 
-class Hoofdscherm;
+class QImage;
 
-// Asks for a name and writes the puzzle and its board picture.
-void SaveCommando(Hoofdscherm& hoofd);
+// Asks for a name and writes the puzzle and its board picture bord; true
+// when they were written.
+bool SaveCommando(const QImage& bord);

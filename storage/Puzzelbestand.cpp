@@ -215,6 +215,29 @@ QString Naamfout(const QString& naam)
     return {};
 }
 
+Geladen PaarLezen(const QString& map, const QString& basisnaam, const QString& bestandsnaam)
+{
+    const QString mislukt = QStringLiteral("Selecteer eerst een puzzel!");
+    if (bestandsnaam.isEmpty())
+        return {{}, {}, mislukt};
+    const QDir dir(map);
+    // If a broken-off save cannot be settled, the two files may be from two
+    // saves. The maker is told which file holds the name, since choosing
+    // again cannot help.
+    if (!PaarHerstellen(map, basisnaam))
+        return {{}, {}, QStringLiteral("Een eerder afgebroken opslag van deze puzzel kon niet worden afgerond.\r\n"
+                                       "Het bestand %1 houdt de puzzel vast; verwijder het om de puzzel te laden zoals "
+                                       "hij nu in de map staat.")
+                            .arg(QDir::toNativeSeparators(JournaalPad(map, basisnaam)))};
+    const auto beeld = LeesBordbeeld(dir.filePath(basisnaam + QStringLiteral(".bmp")));
+    if (!beeld)
+        return {{}, {}, mislukt};
+    const auto puzzel = PuzzelLezenUit(dir.filePath(bestandsnaam));
+    if (!puzzel)
+        return {{}, {}, mislukt};
+    return {*puzzel, *beeld, {}};
+}
+
 namespace {
 
 QString Schrijffout(const QString& map, const QString& bestand)

@@ -50,6 +50,18 @@ std::optional<QImage> BordbeeldUitBytes(QByteArrayView data);
 // The same from the file at pad (a regular file only).
 std::optional<QImage> LeesBordbeeld(const QString& pad);
 
+// A saved pair as read, or why it cannot be: fout is the message to show,
+// empty when puzzel and beeld hold what the files hold.
+struct Geladen {
+    Puzzel puzzel;
+    QImage beeld;
+    QString fout;
+};
+
+// Reads map/<basisnaam>.bmp and map/<bestandsnaam>, both checked whole, after
+// settling a save of the name that a kill broke off.
+Geladen PaarLezen(const QString& map, const QString& basisnaam, const QString& bestandsnaam);
+
 // What is wrong with a name typed for a save, or the empty text when it is
 // safe: the files must land inside the puzzle folder, under exactly that
 // name, visible in the load list and usable on Windows too.

@@ -2,9 +2,7 @@
 #include "storage/Tools.h"
 
 #include "assets/Plaatjes.h"
-#include "board/Pic.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Hoofdscherm.h"
 #include "shell/Pauze.h"
 #include "shell/Tekstveld.h"
 
@@ -57,7 +55,9 @@ void ZetVlak(QLabel* label, QColor kleur)
 
 } // namespace
 
-Tools::Tools(Hoofdscherm& hoofd) : QDialog(hoofd.Venster()), hoofd(hoofd)
+Tools::Tools(QWidget* ouder, Infolijn info, std::function<void(const Instelling&)> veldGewist)
+    : QDialog(ouder), info(std::move(info)), veldGewist(std::move(veldGewist)),
+      keuze{KleurVeld, KleurZoekWoord, KleurPuzzelWoord, KopTekst}
 {
     MaakVenster(this, QSize(360, 222), QStringLiteral(" Tools"));
     QFrame* kader = Kader(this, QRect(4, -2, 347, 196));
@@ -116,7 +116,7 @@ void Tools::MaakKoptekst(QWidget* kader)
 
 Kleur& Tools::ItemKleur(int item)
 {
-    Kleur* kleuren[] = {&KleurVeld, &KleurZoekWoord, &KleurPuzzelWoord};
+    Kleur* kleuren[] = {&keuze.Veld, &keuze.ZoekWoord, &keuze.PuzzelWoord};
     return *kleuren[std::clamp(item, 1, 3) - 1];
 }
 
@@ -154,9 +154,9 @@ void Tools::OkKnop_Click()
     Kleur& k = ItemKleur(KeuzeKleur->value());
     k = Kleur{Rscroll->value(), Gscroll->value(), Bscroll->value()};
     if (KeuzeKleur->value() == 1) {
-        hoofd.Bord().ZetAchtergrond(KleurVeld.Waarde());
-        hoofd.Bord().LeegBord();
-        hoofd.VerbergRijKnoppen();
+        keuze.VeldGewist = true;
+        veldGewist(keuze);
+        keuze.VeldGewist = false;
     }
 }
 
@@ -164,7 +164,7 @@ void Tools::ExitKnop_Click()
 {
     if (!SpeelUitgang(ExitKnop, bezig))
         return;
-    KopTekst = Text1->text();
-    hoofd.ZetInfo(Informatie);
+    keuze.KopTekst = Text1->text();
+    info(Informatie);
     accept();
 }

@@ -1,22 +1,28 @@
 // The colour and header dialog: three bars set the colour of the chosen item
-// in the model at once; the header text is taken only when leaving by Exit.
+// at once; the header text is taken only when leaving by Exit. Its Ok on
+// the background hands the colours back at once, since the board is cleared
+// then; the rest the main window takes when the dialog closes.
 #pragma once
+
+#include "design/Werkblad.h"
+#include "shell/Bouwstenen.h"
 
 #include <QDialog>
 
-class Hoofdscherm;
 class PlaatjesKnop;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-struct Kleur;
 
 class Tools : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Tools(Hoofdscherm& hoofd);
+    Tools(QWidget* ouder, Infolijn info, std::function<void(const Instelling&)> veldGewist);
+
+    // The colours and header as the maker has left them so far.
+    Instelling Keuze() const { return keuze; }
 
     QScrollBar* Rscroll;
     QScrollBar* Gscroll;
@@ -31,8 +37,8 @@ public:
 private:
     void MaakKleurbalken(QWidget* kader);
     void MaakKoptekst(QWidget* kader);
-    // The model colour of item 1..3 of KeuzeKleur.
-    static Kleur& ItemKleur(int item);
+    // The colour of item 1..3 of KeuzeKleur.
+    Kleur& ItemKleur(int item);
     void ToonKleur();
 
     void KeuzeKleur_Change();
@@ -40,6 +46,8 @@ private:
     void OkKnop_Click();
     void ExitKnop_Click();
 
-    Hoofdscherm& hoofd;
+    Infolijn info;
+    std::function<void(const Instelling&)> veldGewist;
+    Instelling keuze;
     bool bezig = false;
 };

@@ -26,12 +26,7 @@ class TestOntwerpen : public QObject
     QStringList antwoorden;  // the answers the input box gives, in turn
     QStringList vragen;
 
-    void NieuwePuzzel(const QString& woord)
-    {
-        Start dlg(scherm);
-        dlg.Text1->setText(woord);
-        dlg.OkKnop_Click();
-    }
+    void NieuwePuzzel(const QString& woord) { scherm.werk.NieuwePuzzel(woord); }
     // Click in the middle of box i of the preview.
     static void KlikVakje(Invoer& dlg, int i) { dlg.Voorbeeld_MouseDown(QPoint(8 + 11 * i, 15)); }
     static QStringList Een(const QString& melding) { return melding.isEmpty() ? QStringList{} : QStringList{melding}; }
@@ -77,29 +72,13 @@ private slots:
         QFETCH(QString, getypt);
         QFETCH(QString, melding);
         QFETCH(QString, zoekwoord);
-        scherm.Ontwerp(QStringLiteral("WATERVAL"), {3});  // an earlier puzzle
-        const Puzzel puzzel = HuidigePuzzel();
-        const QImage bord = scherm.Bord().Beeld();
-
-        Start dlg(scherm);
+        Start dlg(scherm.Venster(), scherm.Lijn());
         dlg.Text1->insert(getypt);
         dlg.OkKnop_Click();
         QCOMPARE(meldingen, Een(melding));
-        if (zoekwoord.isEmpty()) {  // left to be corrected, the earlier puzzle whole
-            QCOMPARE(dlg.Text1->text(), getypt);
-            QCOMPARE(HuidigePuzzel(), puzzel);
-            QCOMPARE(scherm.Bord().Beeld(), bord);
-            return;
-        }
-        QCOMPARE(ZoekWoord, zoekwoord);
-        QCOMPARE(scherm.InfoBalk, QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
-        for (int i = 1; i <= MaxRijen; ++i) {
-            QVERIFY(PuzzelWoord[i].isEmpty() && Omschrijving[i].isEmpty() && BeginX[i] == 0);
-            QCOMPARE(scherm.RijKnopZichtbaar(i), i <= zoekwoord.size());
-        }
-        Tekenvlak verwacht = NieuwBord();
-        TekenZoekWoord(verwacht, zoekwoord);
-        QCOMPARE(scherm.Bord().Beeld(), verwacht.Beeld);
+        QCOMPARE(dlg.result() == QDialog::Accepted, !zoekwoord.isEmpty());
+        QCOMPARE(dlg.Text1->text(), getypt.left(MaxWoordLengte).replace(u'"', u'\''));  // left to be corrected
+        QCOMPARE(dlg.Woord(), zoekwoord);
     }
 
     void positie_data()
@@ -123,7 +102,7 @@ private slots:
         QFETCH(QString, melding);
         NieuwePuzzel(QStringLiteral("water"));
         HuidigeRij = 1;
-        Invoer dlg(scherm);
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
         dlg.Lengte->setValue(lengte);
         KlikVakje(dlg, vakje);
         QCOMPARE(meldingen, Een(melding));
@@ -172,7 +151,7 @@ private slots:
         QFETCH(QString, omschrijving);
         NieuwePuzzel(QStringLiteral("wabcdefghijrklmnopqt"));
         HuidigeRij = static_cast<std::uint8_t>(rij);
-        Invoer dlg(scherm);
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
         dlg.Lengte->setValue(lengte);
         if (vakje)
             KlikVakje(dlg, vakje);
@@ -180,7 +159,7 @@ private slots:
         dlg.OkKnop_Click();
         QCOMPARE(meldingen, Een(melding));
         QCOMPARE(vragen.size(), melding.isEmpty() ? 1 : 0);
-        QVERIFY(PuzzelWoord[rij].isEmpty() && scherm.RijKnopZichtbaar(rij));
+        QVERIFY(dlg.result() != QDialog::Accepted);
         QCOMPARE(dlg.Text1->text(), getypt);
         QCOMPARE(LetterPositie, vakje);
 
@@ -188,18 +167,35 @@ private slots:
         dlg.OkKnop_Click();  // neither a refusal nor a cancelled clue leaves OK dead
         if (!melding.isEmpty()) {
             QCOMPARE(meldingen, QStringList(2, melding));
-            QVERIFY(vragen.isEmpty() && PuzzelWoord[rij].isEmpty());
+            QVERIFY(vragen.isEmpty() && dlg.result() != QDialog::Accepted);
             return;
         }
         QCOMPARE(meldingen, QStringList{});
         QCOMPARE(vragen, QStringList(2, QStringLiteral(" Omschrijving|Geef de omschrijving van het woord...\r\n\r\n  ") + getypt.toUpper()));
-        QCOMPARE(BeginX[rij], 262 - 22 * vakje);
-        QVERIFY(PuzzelWoord[rij] == getypt && Omschrijving[rij] == omschrijving && !scherm.RijKnopZichtbaar(rij));
+        const Rij gekozen = dlg.Gekozen();
+        QVERIFY(gekozen.Woord == getypt && gekozen.Omschrijving == omschrijving && gekozen.BeginX == 262 - 22 * vakje);
         QVERIFY(scherm.InfoBalk == QStringLiteral("Informatie...") && dlg.result() == QDialog::Accepted);
-        Tekenvlak verwacht = NieuwBord();
-        TekenZoekWoord(verwacht, ZoekWoord);
-        TekenRij(verwacht, rij);
-        QCOMPARE(scherm.Bord().Beeld(), verwacht.Beeld);
+        QVERIFY(PuzzelWoord[rij].isEmpty());  // the main window stores it
+    }
+
+    // A filled row opens as it was stored; its clue is the clue box's start,
+    // and a cancelled clue or Exit hands nothing back.
+    void wijzigen()
+    {
+        NieuwePuzzel(QStringLiteral("water"));
+        HuidigeRij = 2;
+        const Rij oud{QStringLiteral("Paardje"), QStringLiteral("Dier"), BeginXVoor(2)};
+        Invoer dlg(scherm.Venster(), scherm.Lijn(), oud);
+        QVERIFY(dlg.Lengte->value() == 7 && LetterPositie == 2 && dlg.Text1->text() == oud.Woord);
+        dlg.OkKnop_Click();  // cancelled clue
+        QCOMPARE(vragen.size(), 1);
+        QVERIFY(vragen[0].endsWith(QStringLiteral("PAARDJE")) && dlg.result() != QDialog::Accepted);
+        QString standaard;
+        Naad.Vraag = [&](const Meldingen::Vraag& v) { return standaard = v.standaard; };
+        dlg.OkKnop_Click();
+        QCOMPARE(standaard, oud.Omschrijving);
+        QVERIFY(dlg.result() == QDialog::Accepted && dlg.Gekozen().Woord == oud.Woord && dlg.Gekozen().BeginX == oud.BeginX);
+        QCOMPARE(meldingen, QStringList{});
     }
 
     // Which library items match, in what order and form, the same wherever

@@ -189,7 +189,7 @@ private slots:
             opnames.back().Reden = reden;
             return gelukt;
         };
-        Afdrukken d(*scherm);
+        Afdrukken d(scherm->Bord(), scherm->Lijn());
         d.show();
         if (zonderTekst)
             d.Check1->click();
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(opnames.size(), 2u);
         d.reject();
         QVERIFY(!d.isVisible() && scherm->InfoBalk == QStringLiteral("Informatie"));
-        Afdrukken nieuw(*scherm);
+        Afdrukken nieuw(scherm->Bord(), scherm->Lijn());
         QVERIFY(!ZonderTekst && nieuw.Check1->isChecked() && nieuw.Aantal->value() == 1);
         Klik(nieuw.ExitKnop);
         QVERIFY(nieuw.result() == QDialog::Accepted && scherm->InfoBalk == QStringLiteral("Informatie..."));
@@ -233,7 +233,7 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer; the page would go there");
         Naad.Printer = {};
-        Afdrukken d(*scherm);
+        Afdrukken d(scherm->Bord(), scherm->Lijn());
         Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
         Klik(d.OkKnop);
         QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\n"
@@ -269,7 +269,7 @@ private slots:
         if (!blokkade.isEmpty())
             QVERIFY(QDir(map->path()).mkdir(blokkade));
         const QImage voor = bord.Beeld();
-        HtmlExporteren(*scherm);
+        HtmlExporteren(scherm->Bord());
 
         QCOMPARE(bord.Beeld(), voor);
         // A failure names the file, with its whole path, and nothing is opened.

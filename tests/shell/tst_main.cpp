@@ -200,7 +200,7 @@ private slots:
         }
 
         const Mappen m = Mappen::Voor(In(exe), In(QStringLiteral("thuis/.config/wendolo")),
-                                      In(QStringLiteral("thuis/.local/share/wendolo")));
+                                      In(QStringLiteral("thuis/.local/share/wendolo")), In(QStringLiteral("thuis/.local/state/wendolo")));
         const bool geinstalleerd = schrijfmap != exe;
         QCOMPARE(m.Geinstalleerd, geinstalleerd);
         QCOMPARE(m.Lees(QStringLiteral("library.lib")), In(bibliotheek + "/library.lib"));
@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(m.Schrijf(QStringLiteral("Wendolo.ini")),
                  In((geinstalleerd ? QStringLiteral("thuis/.config/wendolo") : exe) + "/Wendolo.ini"));
         QCOMPARE(m.Map(QStringLiteral("puzzels")), In(schrijfmap + "/puzzels"));
+        QCOMPARE(m.Bewaarmap(), In(geinstalleerd ? QStringLiteral("thuis/.local/state/wendolo") : exe));
         // Only an installed copy makes its folders; a portable one has them already.
         QCOMPARE(QFileInfo(In(schrijfmap + "/puzzels")).isDir(), geinstalleerd);
         QCOMPARE(QFileInfo(In("thuis/.config/wendolo")).isDir(), geinstalleerd);

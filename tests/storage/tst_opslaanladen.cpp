@@ -30,6 +30,12 @@ QByteArray Lees(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or("<
 void Schrijf(const QString& pad, const QByteArray& data) { QVERIFY(SchrijfHeel(pad, data)); }
 QStringList Bestanden(const QString& map) { return QDir(map).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
+// The load dialog over s, which puts what it reads on s's board.
+std::unique_ptr<Loadpuzzel> Laaddialoog(Nepscherm& s)
+{
+    return std::make_unique<Loadpuzzel>(s.Venster(), s.Lijn(), [&s](const Geladen& g) { s.werk.Laden(g.puzzel, g.beeld); });
+}
+
 // Chooses an entry of the load dialog (none when rij is -1) and clicks Ok.
 void Laad(Loadpuzzel& dlg, int rij)
 {
@@ -55,7 +61,7 @@ class TestOpslaanLaden : public QObject
         getoond.clear();
         invoer = naam;
         ja = antwoord;
-        SaveCommando(s);
+        SaveCommando(s.Bord().Beeld());
         return std::exchange(getoond, {});
     }
 
@@ -129,17 +135,15 @@ private slots:
         HuidigeRij = 3;
         KopTekst = QStringLiteral("blijft");
 
-        Loadpuzzel dlg(s);
-        Laad(dlg, 0);
+        auto dlg = Laaddialoog(s);
+        Laad(*dlg, 0);
         QCOMPARE(HuidigePuzzel(), eerste);
-        QCOMPARE(s.Info(), QStringLiteral("Informatie..."));  // every row filled
-        s.ToonRijKnop(7, true);
-        Laad(dlg, 1);
+        s.werk.Knoppen[7] = true;
+        Laad(*dlg, 1);
         QCOMPARE(HuidigePuzzel(), tweede);  // rows 6 and 7 of the first are gone
         QCOMPARE(s.Bord().Beeld(), beeld);
         for (int i = 1; i <= MaxRijen; ++i)
             QCOMPARE(s.RijKnopZichtbaar(i), i == 2 || i == 5);
-        QCOMPARE(s.Info(), QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
         QVERIFY(HuidigeRij == 3 && KopTekst == QStringLiteral("blijft"));
 
         // A smaller picture lies top-left on the loaded puzzle's background,
@@ -147,8 +151,8 @@ private slots:
         QImage klein(40, 30, QImage::Format_RGB32);
         klein.fill(Qt::blue);
         QVERIFY(klein.save(Puzzels(QStringLiteral("b.bmp")), "BMP"));
-        Laad(dlg, 0);
-        Laad(dlg, 1);
+        Laad(*dlg, 0);
+        Laad(*dlg, 1);
         QCOMPARE(s.Bord().Beeld().pixelColor(39, 29), QColor(Qt::blue));
         QCOMPARE(s.Bord().Beeld().pixelColor(40, 30), QColor(10, 20, 30));
         QCOMPARE(getoond, QStringList());
@@ -185,21 +189,13 @@ private slots:
             Schrijf(bestand, inhoud.replace(18, 8, QByteArray::fromHex("a00f0000a00f0000")));
         else if (!soort.isEmpty())
             Schrijf(bestand, inhoud.left(soort.toInt()));
-        s.Ontwerp(QStringLiteral("GIRAFFE"), {2, 5});
-        s.ZetInfo(QStringLiteral("voor"));
-        const Puzzel voor = HuidigePuzzel();
-        const QImage beeld = s.Bord().Beeld();
-        const auto knoppen = s.RijKnop;
-
-        Loadpuzzel dlg(s);
+        bool geladen = false;
+        Loadpuzzel dlg(s.Venster(), s.Lijn(), [&](const Geladen&) { geladen = true; });
         Laad(dlg, schade.isEmpty() ? -1 : 0);
         QCOMPARE(getoond.size(), 1);
         QVERIFY(getoond[0].startsWith(QStringLiteral(" Error|")));
         QVERIFY(getoond[0].contains(bestand.endsWith(QStringLiteral(".bezig")) ? bestand : QStringLiteral("Selecteer eerst")));
-        QCOMPARE(HuidigePuzzel(), voor);
-        QCOMPARE(s.Bord().Beeld(), beeld);
-        QCOMPARE(s.RijKnop, knoppen);
-        QCOMPARE(s.Info(), QStringLiteral("voor"));
+        QVERIFY(!geladen);
     }
 
     // The list by name whatever the case, pictures left out, and its count
@@ -212,7 +208,7 @@ private slots:
         for (int n = 4; n < 10000; ++n)
             Schrijf(Puzzels(QStringLiteral("p%1.pzl").arg(n)), {});
         Nepscherm s;
-        auto dlg = std::make_unique<Loadpuzzel>(s);
+        auto dlg = Laaddialoog(s);
         QCOMPARE(dlg->Label2->text(), QStringLiteral("10000 puzzels in bestand"));
         QVERIFY(dlg->Label2->fontMetrics().horizontalAdvance(dlg->Label2->text()) <= dlg->Label2->width());
         QVERIFY(dlg->rect().contains(QRect(dlg->Label2->mapTo(dlg.get(), QPoint(0, 0)), dlg->Label2->size())));
@@ -225,12 +221,12 @@ private slots:
         QCOMPARE(dlg->Basisnaam(), QStringLiteral("g"));
 
         QDir(Puzzels()).removeRecursively();
-        dlg = std::make_unique<Loadpuzzel>(s);
+        dlg = Laaddialoog(s);
         QCOMPARE(dlg->Label2->text(), QStringLiteral("0 puzzels in bestand"));
     }
 
-    // Choosing an item shows its colour and writes none; a bar writes the
-    // chosen item's colour at once; Ok clears the board only for the
+    // Choosing an item shows its colour and sets none; a bar sets the chosen
+    // item's colour at once; Ok hands the colours back only for the
     // background; the header is taken on Exit.
     void tools()
     {
@@ -239,39 +235,35 @@ private slots:
         KleurZoekWoord = kleuren[1];
         KleurPuzzelWoord = kleuren[2];
         Nepscherm s;
-        s.Ontwerp(QStringLiteral("VOGEL"), {4});
-        const QImage voor = s.Bord().Beeld();
-        Tools dlg(s);
+        QList<Instelling> gewist;
+        Tools dlg(s.Venster(), s.Lijn(), [&](const Instelling& i) { gewist << i; });
         dlg.show();
         for (int item : {3, 2, 1}) {
             dlg.KeuzeKleur->setValue(item);
             QCOMPARE((Kleur{dlg.Rscroll->value(), dlg.Gscroll->value(), dlg.Bscroll->value()}), kleuren[item - 1]);
         }
-        QVERIFY(KleurVeld == kleuren[0] && KleurZoekWoord == kleuren[1] && KleurPuzzelWoord == kleuren[2]);
+        const auto keuze = [&] { return std::array{dlg.Keuze().Veld, dlg.Keuze().ZoekWoord, dlg.Keuze().PuzzelWoord}; };
+        QCOMPARE(keuze(), std::to_array(kleuren));
         dlg.Text1->clear();
         QTest::keyClicks(dlg.Text1, QStringLiteral("Mijn \"puzzel\""));
         QTest::keyClick(dlg.Text1, Qt::Key_Return);  // Ok is no default button: the background stays
-        QCOMPARE(s.Bord().Beeld(), voor);
 
         dlg.KeuzeKleur->setValue(2);
         dlg.Gscroll->setValue(99);
-        QCOMPARE(KleurZoekWoord, (Kleur{4, 99, 6}));
+        QCOMPARE(dlg.Keuze().ZoekWoord, (Kleur{4, 99, 6}));
         QTest::mouseClick(dlg.OkKnop, Qt::LeftButton);
-        QCOMPARE(s.Bord().Beeld(), voor);  // column boxes: board left alone
-        QVERIFY(s.RijKnopZichtbaar(4));
+        QVERIFY(gewist.isEmpty());  // column boxes: board left alone
 
         dlg.KeuzeKleur->setValue(1);
         dlg.Rscroll->setValue(255);
         QTest::mouseClick(dlg.OkKnop, Qt::LeftButton);
-        QImage leeg(BordBreedte, BordHoogte, QImage::Format_RGB32);
-        leeg.fill(QColor(255, 2, 3));
-        QCOMPARE(s.Bord().Beeld(), leeg);  // the background: cleared in its new colour
-        QVERIFY(!s.RijKnopZichtbaar(4));
-        QCOMPARE(KopTekst, StandaardKopTekst);
+        QCOMPARE(gewist.size(), 1);
+        QVERIFY(gewist[0].VeldGewist && gewist[0].Veld == (Kleur{255, 2, 3}) && gewist[0].KopTekst == StandaardKopTekst);
+        QVERIFY(!dlg.Keuze().VeldGewist && KleurVeld == kleuren[0]);  // the main window sets them
 
         QTest::mouseClick(dlg.ExitKnop, Qt::LeftButton);
-        QCOMPARE(KopTekst, QStringLiteral("Mijn 'puzzel'"));  // a double quote would end the settings field
-        QCOMPARE(s.Info(), QStringLiteral("Informatie..."));
+        QCOMPARE(dlg.Keuze().KopTekst, QStringLiteral("Mijn 'puzzel'"));  // a double quote would end the settings field
+        QCOMPARE(s.InfoBalk, QStringLiteral("Informatie..."));
     }
 };
 
