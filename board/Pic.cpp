@@ -26,7 +26,9 @@ protected:
     {
         QPainter p(this);
         p.drawImage(e->rect(), vlak.Beeld, e->rect());
-        if (pic->hasFocus() && pic->Cursor() > 0) {
+        // Only for the keyboard, as the buttons show their focus frames: a
+        // window that hands the board its focus by itself keeps its look.
+        if (pic->hasFocus() && pic->Cursor() > 0 && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
             // A frame round the row's band, left of its button, in the
             // selection colour: what a keyboard user acts on.
             p.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -83,6 +85,7 @@ void Pic::keyPressEvent(QKeyEvent* e)
         QFrame::keyPressEvent(e);
         return;
     }
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
     switch (e->key()) {
     case Qt::Key_Up:
         ZetCursor(cursor - 1);

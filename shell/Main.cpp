@@ -253,6 +253,9 @@ void Main::MaakCommandobalk()
         });
         *knoppen[k] = knop;
     }
+    // The board after the commands: the window's first focus stays on Nieuw,
+    // and the row buttons, made later, follow the board.
+    setTabOrder(ExitKnop, pic);
 }
 
 void Main::MaakInformatieregel()
