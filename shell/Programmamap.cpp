@@ -71,11 +71,21 @@ Mappen HuidigeMappen()
 {
     if (!Naad.Programmamap.isEmpty())
         return Mappen::Draagbaar(Naad.Programmamap);
-    // The folders are named wendolo whatever the application calls itself.
-    const QString eigen = QStringLiteral("/wendolo");
-    return Mappen::Voor(QCoreApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + eigen,
-                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + eigen);
+    return Mappen::Voor(QCoreApplication::applicationDirPath(), Gebruikersmap(QStandardPaths::GenericConfigLocation),
+                        Gebruikersmap(QStandardPaths::GenericDataLocation));
+}
+
+QString Gebruikersmap(QStandardPaths::StandardLocation soort)
+{
+    // Qt 6.4 takes a relative XDG_CONFIG_HOME or XDG_DATA_HOME as it is, so
+    // the settings would follow the working folder; the XDG rules ignore it.
+    const bool config = soort == QStandardPaths::GenericConfigLocation;
+    const QString gezet = qEnvironmentVariable(config ? "XDG_CONFIG_HOME" : "XDG_DATA_HOME");
+    const QString basis = !gezet.isEmpty() && QDir::isRelativePath(gezet)
+                              ? QDir::homePath() + (config ? QStringLiteral("/.config") : QStringLiteral("/.local/share"))
+                              : QStandardPaths::writableLocation(soort);
+    // Named wendolo whatever the application calls itself.
+    return basis + QStringLiteral("/wendolo");
 }
 
 QString Leespad(const QString& naam) { return HuidigeMappen().Lees(naam); }

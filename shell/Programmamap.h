@@ -8,6 +8,7 @@
 // so users sharing one installation never share puzzles or settings.
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,10 @@ struct Mappen
 // The folders of this run: the test override's, or worked out from the
 // executable's folder and the user's XDG folders.
 Mappen HuidigeMappen();
+
+// The user's own folder for the program's settings (GenericConfigLocation)
+// or for the rest (GenericDataLocation), as an installed copy uses it.
+QString Gebruikersmap(QStandardPaths::StandardLocation soort);
 
 // The path of a file the program reads, by its name: library.lib, help.htm.
 QString Leespad(const QString& naam);

@@ -212,6 +212,30 @@ private slots:
         QCOMPARE(QFileInfo(In(schrijfmap + "/puzzels")).isDir(), geinstalleerd);
         QCOMPARE(QFileInfo(In("thuis/.config/wendolo")).isDir(), geinstalleerd);
     }
+
+    // A relative XDG folder is ignored, as the XDG rules say; an absolute one is used.
+    void xdgMappen_data()
+    {
+        QTest::addColumn<QByteArray>("variabele");
+        QTest::addColumn<QString>("waarde");
+        QTest::addColumn<QString>("verwacht");
+        const QString thuis = QDir::homePath();
+        QTest::newRow("relative config") << QByteArray("XDG_CONFIG_HOME") << "conf" << thuis + "/.config/wendolo";
+        QTest::newRow("relative data") << QByteArray("XDG_DATA_HOME") << "./data" << thuis + "/.local/share/wendolo";
+        QTest::newRow("absolute config") << QByteArray("XDG_CONFIG_HOME") << "/elders" << "/elders/wendolo";
+    }
+    void xdgMappen()
+    {
+        QFETCH(QByteArray, variabele);
+        QFETCH(QString, waarde);
+        QFETCH(QString, verwacht);
+        const QByteArray oud = qgetenv(variabele);
+        qputenv(variabele, waarde.toUtf8());
+        const QString map = Gebruikersmap(variabele == "XDG_CONFIG_HOME" ? QStandardPaths::GenericConfigLocation
+                                                                          : QStandardPaths::GenericDataLocation);
+        oud.isNull() ? qunsetenv(variabele) : qputenv(variabele, oud);
+        QCOMPARE(map, verwacht);
+    }
 };
 
 QTEST_MAIN(TestMain)
