@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <array>
 
+class Hulppagina;
 class PlaatjesKnop;
 class QLabel;
 class QPushButton;
-class QTextBrowser;
 
 class Main : public QWidget, public Hoofdscherm
 {
@@ -39,7 +39,7 @@ public:
     std::array<QPushButton*, 21> Knop{};  // 1..20
     std::array<QLabel*, 21> BK{};         // 1..20
     QLabel* InfoBalk = nullptr;
-    QTextBrowser* Browser = nullptr;
+    Hulppagina* Browser = nullptr;
 
     // The handlers, one per control.
     void OkKnop_Click();
