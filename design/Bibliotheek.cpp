@@ -9,6 +9,7 @@
 #include "storage/Heelbestand.h"
 #include "storage/Record.h"
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -108,5 +109,12 @@ Zoekresultaat ZoekInBibliotheekBestand(const QString& pad, int n, int p, QChar L
     QFile bestand;
     if (!OpenGewoon(bestand, pad))
         return {};
+    if (bestand.size() > MaxBibliotheek) {
+        Zoekresultaat geen;
+        geen.geweigerd = QStringLiteral("De woordenlijst %1 is te groot (meer dan %2 MB) en wordt niet gebruikt.")
+                             .arg(QDir::toNativeSeparators(pad))
+                             .arg(MaxBibliotheek >> 20);
+        return geen;
+    }
     return Zoek([&](char* doel, qint64 max) { return bestand.read(doel, max); }, n, p, L, Stukgrootte);
 }

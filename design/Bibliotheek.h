@@ -16,9 +16,15 @@ inline constexpr qsizetype MaxWoorden = 20000;
 // A library file is read this many bytes at a time, whatever its size.
 inline constexpr qsizetype Stukgrootte = qsizetype(1) << 20;
 
+// A library file beyond this is not searched: a scan holds the window some
+// 2.5 s per gigabyte, each time the list is filled. The supplied library is
+// a few megabytes, so this leaves room for any real word list.
+inline constexpr qint64 MaxBibliotheek = qint64(64) << 20;
+
 struct Zoekresultaat {
     QStringList woorden;    // at most MaxWoorden, in file order
     bool afgekapt = false;  // more items matched than the list holds
+    QString geweigerd;      // why the file was not read, for the user; empty if it was
 };
 
 // Scans library bytes (Windows-1252, the record field rules) for items of n
@@ -30,5 +36,6 @@ QStringList ZoekInBibliotheek(QByteArrayView data, int n, int p, QChar L, qsizet
 
 // The same over the file at pad, read from its start each time and never
 // held whole, and only as far as the list fills. A missing file, one that
-// cannot be read, and a pipe, a device or a folder of that name give nothing.
+// cannot be read, and a pipe, a device or a folder of that name give nothing;
+// so does a file larger than MaxBibliotheek, which says so.
 Zoekresultaat ZoekInBibliotheekBestand(const QString& pad, int n, int p, QChar L);

@@ -226,6 +226,8 @@ void Invoer::ZoekWoorden(int n)
     List1->addItems(gevonden.woorden);
     List1->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
+    if (!gevonden.geweigerd.isEmpty())
+        Meldingen::MsgBox(gevonden.geweigerd);
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
     PasInRuimte(Label4);
     if (gevonden.afgekapt)

@@ -10,10 +10,10 @@
 #include "output/Afdrukken.h"
 #include "output/Exporteren.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Hulppagina.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
-#include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
@@ -24,17 +24,13 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringDecoder>
-#include <QTextBrowser>
-#include <QTextDocument>
 #include <QTimer>
-#include <QUrl>
 
 using namespace Algemeen;
 
@@ -67,36 +63,7 @@ const Paneel Panelen[] = {
 const QString TipHelpDicht = QStringLiteral(" Hulp bij dit programma ");
 const QString TipHelpOpen = QStringLiteral(" Helpvenster sluiten ");
 
-// A page beyond this is not laid out: the browser needs a second or two per
-// megabyte, and the supplied page is some 10 KB.
-constexpr qint64 MaxHulppagina = qint64(2) << 20;
-
-// The page is read here rather than by the browser's setSource, which opens
-// whatever has the name (a pipe would hold Help for ever) and reads it whole.
-void ToonPagina(QTextBrowser& browser)
-{
-    const QString pad = Leespad(HelpPagina);
-    const auto data = LeesBegin(pad, MaxHulppagina + 1);
-    if (!data) {
-        browser.clear();
-        return;
-    }
-    if (data->size() > MaxHulppagina) {
-        browser.setPlainText(QStringLiteral("De hulppagina is te groot om te tonen."));
-        return;
-    }
-    // Relative images and links are found beside the page, as they were when
-    // the browser opened the page itself.
-    const QString map = QFileInfo(pad).absolutePath();
-    browser.setSearchPaths({map});
-    browser.document()->setBaseUrl(QUrl::fromLocalFile(map + u'/'));
-    // The encoding as the browser itself would choose it: a BOM or the
-    // page's charset, else UTF-8.
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(*data);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8);
-    browser.setHtml(decoder(*data));
-}
+void ToonPagina(Hulppagina& browser) { browser.Toon(Leespad(HelpPagina)); }
 
 } // namespace
 
@@ -199,7 +166,7 @@ void Main::MaakBrowser()
 {
     // Made on the first opening: a browser costs start-up time and memory
     // that a maker who never opens the help should not pay.
-    Browser = new QTextBrowser(pic->parentWidget());
+    Browser = new Hulppagina(pic->parentWidget());
     Browser->setGeometry(pic->geometry());
 }
 

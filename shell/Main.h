@@ -14,13 +14,13 @@
 #include <functional>
 #include <memory>
 
+class Hulppagina;
 class PlaatjesKnop;
 class Pic;
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTextBrowser;
 
 class Main : public QWidget
 {
@@ -47,7 +47,7 @@ public:
     std::array<QPushButton*, 21> Knop{};  // 1..20
     std::array<QLabel*, 21> BK{};         // 1..20
     QLabel* InfoBalk = nullptr;
-    QTextBrowser* Browser = nullptr;
+    Hulppagina* Browser = nullptr;
 
     // The handlers, one per control.
     void OkKnop_Click();

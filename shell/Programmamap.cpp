@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -79,16 +78,21 @@ Mappen HuidigeMappen()
 {
     if (!Naad.Programmamap.isEmpty())
         return Mappen::Draagbaar(Naad.Programmamap);
-    // The folders are named wendolo whatever the application calls itself.
-    const QString eigen = QStringLiteral("/wendolo");
-    // Qt knows no state folder before 6.7; a relative value is ignored, as
-    // the XDG rules ask.
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return Mappen::Voor(QCoreApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + eigen,
-                        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + eigen, state + eigen);
+    return Mappen::Voor(QCoreApplication::applicationDirPath(), Gebruikersmap("XDG_CONFIG_HOME", QStringLiteral(".config")),
+                        Gebruikersmap("XDG_DATA_HOME", QStringLiteral(".local/share")),
+                        Gebruikersmap("XDG_STATE_HOME", QStringLiteral(".local/state")));
+}
+
+QString Gebruikersmap(const char* variabele, const QString& standaard)
+{
+    // A relative value would make the folders follow the working folder; the
+    // XDG rules ignore it, though Qt 6.4 does not. Qt knows no state folder
+    // before 6.7, so the rules are followed here for all three.
+    QString basis = qEnvironmentVariable(variabele);
+    if (!QDir::isAbsolutePath(basis))
+        basis = QDir::homePath() + u'/' + standaard;
+    // Named wendolo whatever the application calls itself.
+    return basis + QStringLiteral("/wendolo");
 }
 
 QString Leespad(const QString& naam) { return HuidigeMappen().Lees(naam); }

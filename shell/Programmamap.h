@@ -42,6 +42,11 @@ struct Mappen
 // executable's folder and the user's XDG folders.
 Mappen HuidigeMappen();
 
+// The user's own folder of an installed copy, from the XDG variable named
+// (XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_STATE_HOME) or its standard place
+// under the home folder.
+QString Gebruikersmap(const char* variabele, const QString& standaard);
+
 // The path of a file the program reads, by its name: library.lib, help.htm.
 QString Leespad(const QString& naam);
 

@@ -10,6 +10,7 @@
 #include "storage/Puzzelbestand.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -253,6 +254,34 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(pijp).constData(), 0600), 0);
         for (const QString& pad : {map.filePath("ontbreekt.lib"), map.path(), pijp})
             QVERIFY(ZoekInBibliotheekBestand(pad, 5, 1, u'W').woorden.isEmpty());
+    }
+
+    // A library over its bound is not read and the dialog says so; one at the bound is searched.
+    void teGroteBibliotheek_data()
+    {
+        QTest::addColumn<qint64>("grootte");
+        QTest::newRow("at the bound") << MaxBibliotheek;
+        QTest::newRow("one byte over") << MaxBibliotheek + 1;
+    }
+    void teGroteBibliotheek()
+    {
+        QFETCH(qint64, grootte);
+        QTemporaryDir map;
+        Naad.Programmamap = map.path();
+        QFile f(map.filePath("library.lib"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("water\r\n") == 7 && f.resize(grootte));  // the rest a hole
+        f.close();
+        NieuwePuzzel(QStringLiteral("water"));
+        HuidigeRij = 1;
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
+        dlg.Lengte->setValue(5);
+        KlikVakje(dlg, 1);
+        dlg.ZoekKnop_Click();
+        const bool teGroot = grootte > MaxBibliotheek;
+        QCOMPARE(dlg.List1->count(), teGroot ? 0 : 1);
+        QCOMPARE(meldingen, Een(teGroot ? "De woordenlijst " + QDir::toNativeSeparators(f.fileName())
+                                              + " is te groot (meer dan 64 MB) en wordt niet gebruikt."
+                                        : QString()));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Hulppagina.h"
 #include "shell/Main.h"
 #include "shell/Naad.h"
 #include "shell/Programmamap.h"
@@ -11,7 +12,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 #include <sys/stat.h>
@@ -212,6 +212,63 @@ private slots:
         // Only an installed copy makes its folders; a portable one has them already.
         QCOMPARE(QFileInfo(In(schrijfmap + "/puzzels")).isDir(), geinstalleerd);
         QCOMPARE(QFileInfo(In("thuis/.config/wendolo")).isDir(), geinstalleerd);
+    }
+
+    // A relative XDG folder is ignored, as the XDG rules say; an absolute one is used.
+    void xdgMappen_data()
+    {
+        QTest::addColumn<QByteArray>("variabele");
+        QTest::addColumn<QString>("waarde");
+        QTest::addColumn<QString>("verwacht");
+        const QString thuis = QDir::homePath();
+        QTest::newRow("relative config") << QByteArray("XDG_CONFIG_HOME") << "conf" << thuis + "/.config/wendolo";
+        QTest::newRow("relative data") << QByteArray("XDG_DATA_HOME") << "./data" << thuis + "/.local/share/wendolo";
+        QTest::newRow("absolute config") << QByteArray("XDG_CONFIG_HOME") << "/elders" << "/elders/wendolo";
+    }
+    void xdgMappen()
+    {
+        QFETCH(QByteArray, variabele);
+        QFETCH(QString, waarde);
+        QFETCH(QString, verwacht);
+        const QByteArray oud = qgetenv(variabele);
+        qputenv(variabele, waarde.toUtf8());
+        const QString map = Gebruikersmap(variabele, variabele == "XDG_CONFIG_HOME" ? QStringLiteral(".config")
+                                                                                     : QStringLiteral(".local/share"));
+        oud.isNull() ? qunsetenv(variabele) : qputenv(variabele, oud);
+        QCOMPARE(map, verwacht);
+    }
+
+    // What the help page reaches, as a picture, a style sheet or a followed link, is read
+    // only as a plain file of bounded size, and a link out of the help folder is not followed.
+    void hulpVerwijzingen_data()
+    {
+        QTest::addColumn<QString>("doel");     // as the page names it
+        QTest::addColumn<QString>("gevolgd");  // the text shown after following the link
+        QTest::newRow("page beside it") << "gewoon.htm" << "Gewoon";
+        QTest::newRow("pipe") << "pijp" << "";
+        QTest::newRow("link to /dev/zero") << "nul" << "";
+        QTest::newRow("/dev/zero itself") << "/dev/zero" << "Tekst";
+        QTest::newRow("too large") << "groot.htm" << "De hulppagina is te groot om te tonen.";
+    }
+    void hulpVerwijzingen()
+    {
+        QFETCH(QString, doel);
+        QFETCH(QString, gevolgd);
+        if (!QFileInfo::exists(Pad("gewoon.htm")))
+            QVERIFY(SchrijfHeel(Pad("gewoon.htm"), "<p>Gewoon</p>") && SchrijfHeel(Pad("groot.htm"), QByteArray(3 << 20, 'a'))
+                    && ::mkfifo(QFile::encodeName(Pad("pijp")).constData(), 0600) == 0
+                    && QFile::link(QStringLiteral("/dev/zero"), Pad("nul")));
+        // The style sheet's name has a query, or the picture would come from its cache.
+        QVERIFY(SchrijfHeel(Pad("help.htm"), "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\""
+                                                 + doel.toUtf8() + "?css\"></head><body>Tekst<img src=\"" + doel.toUtf8()
+                                                 + "\"></body></html>"));
+        Help();
+        main->Browser->grab();  // lays the page out, its picture loaded
+        const QUrl url = main->Browser->source().resolved(QUrl(doel));
+        const QByteArray plaatje = main->Browser->document()->resource(QTextDocument::ImageResource, url).toByteArray();
+        QCOMPARE(plaatje, doel == "gewoon.htm" ? QByteArray("<p>Gewoon</p>") : QByteArray());
+        main->Browser->setSource(url);  // as a click on the link
+        QCOMPARE(main->Browser->toPlainText().remove(QChar::ObjectReplacementCharacter), gevolgd);
     }
 };
 
