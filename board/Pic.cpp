@@ -3,7 +3,6 @@
 
 #include "board/Bord.h"
 #include "model/Algemeen.h"
-#include "shell/Bouwstenen.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -51,7 +50,6 @@ Pic::Pic(QWidget* parent, const QImage& begin) : QFrame(parent), vlak(NieuwBord(
     resize(BordBreedte + 4, BordHoogte + 4);
     // Tab only: a click on the board leaves the focus, and the look, as they were.
     setFocusPolicy(Qt::TabFocus);
-    HertekenBijFocus(this);
     gebied = new Blitvlak(this, vlak);
     gebied->setGeometry(2, 2, BordBreedte, BordHoogte);
 }
@@ -116,4 +114,18 @@ void Pic::mouseDoubleClickEvent(QMouseEvent* e)
     const int rij = RijOp(gebied->mapFrom(this, e->position().toPoint()).y());
     if (rij >= 1 && rij <= rijen)
         emit dubbelklik(rij);
+}
+
+// The drawing area carries the cursor: an update of the frame alone would
+// leave it as it was.
+void Pic::focusInEvent(QFocusEvent* e)
+{
+    QFrame::focusInEvent(e);
+    gebied->update();
+}
+
+void Pic::focusOutEvent(QFocusEvent* e)
+{
+    QFrame::focusOutEvent(e);
+    gebied->update();
 }

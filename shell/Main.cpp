@@ -70,8 +70,10 @@ void ToonPagina(Hulppagina& browser) { browser.Toon(Leespad(HelpPagina)); }
 Main::Main()
 {
     MaakVenster(this, QSize(740, 528), QStringLiteral(" Wendolo"));
-    MaakBord();
+    // The board after the commands in the Tab order: the window's first
+    // focus stays on Nieuw, and the row buttons, made later, follow it.
     MaakCommandobalk();
+    MaakBord();
     MaakInformatieregel();
     MaakMenu();
     Opstarten();
@@ -220,9 +222,6 @@ void Main::MaakCommandobalk()
         });
         *knoppen[k] = knop;
     }
-    // The board after the commands: the window's first focus stays on Nieuw,
-    // and the row buttons, made later, follow the board.
-    setTabOrder(ExitKnop, pic);
 }
 
 void Main::MaakInformatieregel()

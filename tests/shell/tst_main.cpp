@@ -1,13 +1,16 @@
 // The main window: the start image, one command at a time, a refused and an
 // accepted exit, the help page over the board; and the program's folders.
 #include "assets/Startbeeld.h"
+#include "board/Bord.h"
 #include "board/Pic.h"
+#include "design/Werkblad.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hulppagina.h"
 #include "shell/Main.h"
 #include "shell/Naad.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
+#include "storage/Puzzelbestand.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -87,6 +90,59 @@ private slots:
         Pic& pic = main->Bord();
         QCOMPARE(pic.Beeld(), Startbeeld().copy(0, 0, BordBreedte, BordHoogte));
         QCOMPARE(pic.Tekengebied()->grab().toImage().convertToFormat(QImage::Format_RGB32), pic.Beeld());
+    }
+
+    // A design the last run left unsaved comes back by undo, board and all;
+    // one cut short, or a pipe or a folder in its place, is passed over at
+    // once, and a saved puzzle of the same name is never touched.
+    void bewaardOntwerp_data()
+    {
+        QTest::addColumn<QString>("schade");  // file:N cut to N bytes, file:pijp, file:map
+        QTest::newRow("whole") << QString();
+        QTest::newRow("puzzle cut short") << "ontwerp.pzl:40";
+        QTest::newRow("picture cut short") << "ontwerp.bmp:5000";
+        QTest::newRow("puzzle is a pipe") << "ontwerp.pzl:pijp";
+        QTest::newRow("picture is a pipe") << "ontwerp.bmp:pijp";
+        QTest::newRow("puzzle is a folder") << "ontwerp.pzl:map";
+    }
+    void bewaardOntwerp()
+    {
+        QFETCH(QString, schade);
+        main.reset();
+        QVERIFY(QDir(map.path()).mkpath(QStringLiteral("puzzels")));
+        Tekenvlak bord = NieuwBord();
+        Werkblad werk(bord);
+        werk.NieuwePuzzel(QStringLiteral("WATER"));
+        werk.RijOpslaan(2, {QStringLiteral("KAAS"), QStringLiteral("Zuivel"), BeginXVoor(2)});
+        const Puzzel ontwerp = HuidigePuzzel();
+        for (const QString& m : {map.path(), Pad("puzzels")})
+            QCOMPARE(PuzzelSchrijven(m, QStringLiteral("ontwerp"), ontwerp, bord.Beeld), QString());
+        const QByteArray opgeslagen = LeesBegin(Pad("puzzels/ontwerp.pzl"), 1 << 20).value();
+        const QString bestand = map.filePath(schade.section(u':', 0, 0));
+        const QString soort = schade.section(u':', 1);
+        if (!schade.isEmpty())
+            QVERIFY(QFile::remove(bestand));
+        if (soort == QStringLiteral("pijp"))
+            QCOMPARE(::mkfifo(QFile::encodeName(bestand).constData(), 0600), 0);
+        else if (soort == QStringLiteral("map"))
+            QVERIFY(QDir().mkdir(bestand));
+        else if (!soort.isEmpty())
+            QVERIFY(SchrijfHeel(bestand, LeesBegin(Pad("puzzels/") + schade.section(u':', 0, 0), 1 << 20)->left(soort.toInt())));
+
+        BeginWaarden();
+        main = std::make_unique<Main>();
+        QCOMPARE(main->Info().startsWith(QStringLiteral("Het vorige ontwerp")), schade.isEmpty());
+        main->Ongedaan();
+        QCOMPARE(ZoekWoord, schade.isEmpty() ? QStringLiteral("WATER") : QString());
+        if (schade.isEmpty()) {
+            QCOMPARE(HuidigePuzzel(), ontwerp);
+            QCOMPARE(main->Bord().Beeld(), bord.Beeld);
+            QVERIFY(main->RijKnopZichtbaar(1) && !main->RijKnopZichtbaar(2));
+        }
+        QCOMPARE(LeesBegin(Pad("puzzels/ontwerp.pzl"), 1 << 20).value(), opgeslagen);
+        QDir(map.filePath(QStringLiteral("ontwerp.pzl"))).removeRecursively();
+        for (const char* naam : {"ontwerp.pzl", "ontwerp.bmp"})
+            QFile::remove(Pad(naam));
     }
 
     // A click that arrives while a command waits (here in its input box) is
