@@ -291,22 +291,17 @@ void Main::Bewaar()
     }
 }
 
-void Main::Ongedaan()
-{
-    const QString wat = werk->WatTerug();
-    if (!werk->Terug())
-        return;
-    Toon();
-    ZetInfo(QStringLiteral("Ongedaan gemaakt: ") + wat);
-}
+void Main::Ongedaan() { Stap(true); }
 
-void Main::Opnieuw()
+void Main::Opnieuw() { Stap(false); }
+
+void Main::Stap(bool terug)
 {
-    const QString wat = werk->WatVooruit();
-    if (!werk->Vooruit())
+    const QString wat = terug ? werk->WatTerug() : werk->WatVooruit();
+    if (!(terug ? werk->Terug() : werk->Vooruit()))
         return;
     Toon();
-    ZetInfo(QStringLiteral("Opnieuw gedaan: ") + wat);
+    ZetInfo((terug ? QStringLiteral("Ongedaan gemaakt: ") : QStringLiteral("Opnieuw gedaan: ")) + wat);
 }
 
 void Main::ToonRijKnop(int i, bool zichtbaar)

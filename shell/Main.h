@@ -93,6 +93,8 @@ private:
     // design kept on disk.
     void Toon();
     void Bewaar();
+    // Undo (terug) or redo one step.
+    void Stap(bool terug);
     // The puzzle-word dialog for row i, empty or filled; true when stored.
     bool RijInvullen(int i);
     // A row whose dialog was opened from the board keeps the focus there.
