@@ -3,6 +3,7 @@
 
 #include "board/Bord.h"
 #include "model/Algemeen.h"
+#include "shell/Toegang.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -68,6 +69,8 @@ void Pic::box(int x1, int y1, int x2, int y2, QColor lijn, bool vast)
 void Pic::ZetCursor(int rij)
 {
     cursor = rijen == 0 ? 0 : std::clamp(rij, 1, rijen);
+    if (hasFocus())
+        MeldHuidig(this, cursor);
     gebied->update();
 }
 

@@ -37,8 +37,11 @@ Start::Start(QWidget* ouder, Infolijn info) : QDialog(ouder), info(std::move(inf
 
     CountLabel = Etiket(kader, QStringLiteral("0"), QPoint(244, 23), Tekstgrijs, Lettertype(QStringLiteral("Arial"), 12, true));
 
-    Tekstlabel(kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
-               QRect(16, 50, 252, 30), Tekstgrijs);  // two lines, up to the buttons' border
+    const QLabel* uitleg = Tekstlabel(
+        kader, QStringLiteral("Typ een aaneengesloten woord zonder spaties   in van minimaal 5 en maximaal 20 tekens lang. "),
+        QRect(16, 50, 252, 30), Tekstgrijs);  // two lines, up to the buttons' border
+    Text1->setAccessibleName(QStringLiteral("Zoekwoord"));
+    setAccessibleDescription(uitleg->text());
 
     ZwarteAchtergrond(kader, QRect(272, 20, 60, 52));
     OkKnop = new QPushButton(QStringLiteral("Ok"), kader);

@@ -3,6 +3,7 @@
 #include "design/Voorbeeld.h"
 
 #include "shell/Bouwstenen.h"
+#include "shell/Toegang.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,6 +49,7 @@ void Voorbeeld::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Left:
     case Qt::Key_Right:
         cursor = std::clamp(cursor + (e->key() == Qt::Key_Left ? -1 : 1), 1, std::max(1, vakjes));
+        MeldHuidig(this, cursor);
         update();
         break;
     case Qt::Key_Space:

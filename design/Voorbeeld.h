@@ -21,6 +21,7 @@ public:
     // The number of boxes drawn; the cursor stays among them.
     void ZetVakjes(int n);
     int Cursor() const { return cursor; }
+    int Vakjes() const { return vakjes; }
 
 signals:
     void ingedrukt(QPoint plek);

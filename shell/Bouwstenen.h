@@ -20,6 +20,8 @@ public:
     PlaatjesKnop(QWidget* ouder, const QPixmap& plaatje, QPoint rust, const QString& naam, const QString& tip = {});
 
     QPoint Rust() const { return rust; }
+    // What a click does, for a screen reader's press action.
+    void Klik() { emit geklikt(); }
     // DrukAnimatie from the rest position.
     void Animeer();
 

@@ -14,6 +14,7 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
+#include "shell/Toegang.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
@@ -69,6 +70,7 @@ void ToonPagina(Hulppagina& browser) { browser.Toon(Leespad(HelpPagina)); }
 
 Main::Main()
 {
+    ToegangInstalleren();
     MaakVenster(this, QSize(740, 528), QStringLiteral(" Wendolo"));
     // The board after the commands in the Tab order: the window's first
     // focus stays on Nieuw, and the row buttons, made later, follow it.
@@ -209,8 +211,9 @@ void Main::MaakCommandobalk()
         QFrame* paneel = Kader(this, QRect(530, p.top, 200, k == 7 ? 67 : 61));
         const QString tekst = QString::fromLatin1(p.tekst);
         // The shadow first, so the face label lies over it.
-        Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift);
-        Etiket(paneel, tekst, p.etiket, p.vlak, opschrift);
+        // The caption only repeats the button's name to a screen reader.
+        Versiering(Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift));
+        Versiering(Etiket(paneel, tekst, p.etiket, p.vlak, opschrift));
         auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, tekst, QString::fromLatin1(p.tip));
         // A shortcut runs what a click runs, under the same busy flag.
         const auto commando = [this, h = handlers[k]] { Commando([this, h] { (this->*h)(); }); };
@@ -230,6 +233,7 @@ void Main::MaakInformatieregel()
     InfoBalk = Etiket(kader, QStringLiteral("Informatie"), QPoint(6, 9), Tekstgrijs,
                       Lettertype(QStringLiteral("Arial"), 9.75, false));
     InfoBalk->resize(466, 16);
+    Statusregel(InfoBalk);
 }
 
 void Main::Opstarten()
@@ -281,13 +285,12 @@ void Main::Bewaar()
             QFile::remove(QDir(map).filePath(Bewaarnaam + QLatin1StringView(soort)));
         return;
     }
-    const QString fout = PuzzelSchrijven(map, Bewaarnaam, puzzel, pic->Beeld());
     // Once a run: the maker knows, and further changes would only repeat it.
-    if (!fout.isEmpty() && !bewaarFoutGemeld) {
+    if (!PuzzelSchrijven(map, Bewaarnaam, puzzel, pic->Beeld()).isEmpty() && !bewaarFoutGemeld) {
         bewaarFoutGemeld = true;
-        Meldingen::MsgBox(QStringLiteral("Het ontwerp kan niet worden bewaard voor als het programma onverwacht stopt; "
-                                         "sla het zelf op.\r\n")
-                          + fout);
+        Meldingen::MsgBox(QStringLiteral("Uw ontwerp kan niet tussentijds worden bewaard in de map %1.\r\n"
+                                         "Sla het zelf op: bij een storing gaat het anders verloren.")
+                              .arg(QDir::toNativeSeparators(map)));
     }
 }
 

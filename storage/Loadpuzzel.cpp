@@ -41,6 +41,7 @@ Loadpuzzel::Loadpuzzel(QWidget* ouder, Infolijn info, Laden laden)
     Label2 = Etiket(kader, QString(), QPoint(12, 232), Tekstgrijs, labelFont);
     // As wide as the list above it: the count of a full folder fits whole.
     Label2->resize(183, 13);
+    Label2->setBuddy(File1);  // the list's name for a screen reader
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("OK"), KnopGroen()), QPoint(12, 262), QStringLiteral("Ok"));
     Etiket(kader, QStringLiteral("Load"), QPoint(58, 269), Tekstgrijs, labelFont)->resize(24, 13);
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(154, 262), QStringLiteral("Exit"));

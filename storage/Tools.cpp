@@ -91,11 +91,17 @@ void Tools::MaakKleurbalken(QWidget* kader)
     schuif->setParent(KeuzeKleur);
     KeuzeKleur->setStyle(schuif);
 
-    Tekstlabel(kader,
+    const QLabel* uitleg = Tekstlabel(kader,
                QStringLiteral("Selecteer een onderdeel, schuif d.m.v. de drie scrollbalken de juiste kleuren, "
                               "klik op de knop Ok om de wijzigingen te saven."),
                QRect(185, 22, 155, 62), QColor(0, 64, 64));
     Label2 = Tekstlabel(kader, ItemNamen[0], QRect(14, 80, 136, 33), Tekstgrijs);
+    // A screen reader names each control by what the window shows for it.
+    setAccessibleDescription(uitleg->text());
+    Label2->setBuddy(KeuzeKleur);
+    Rscroll->setAccessibleName(QStringLiteral("Rood"));
+    Gscroll->setAccessibleName(QStringLiteral("Groen"));
+    Bscroll->setAccessibleName(QStringLiteral("Blauw"));
 
     for (QScrollBar* b : {Rscroll, Gscroll, Bscroll})
         connect(b, &QScrollBar::valueChanged, this, &Tools::Balk_Change);
@@ -111,7 +117,7 @@ void Tools::MaakKoptekst(QWidget* kader)
     GrijsVeld(Text1, QColor(64, 64, 0));
     MaakBestandsveld(Text1, 0);
     Text1->setText(KopTekst);
-    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Tekstgrijs, false);
+    Tekstlabel(kader, QStringLiteral("Koptekst bij het afdrukken"), QRect(14, 140, 124, 13), Tekstgrijs, false)->setBuddy(Text1);
 }
 
 Kleur& Tools::ItemKleur(int item)

@@ -110,7 +110,8 @@ def thuisdicht():
     with Geinstalleerd(thuis_schrijfbaar=False) as p:
         d = p.gegevens
         main = p.start()
-        p.nieuw(main, 'water')
+        p.nieuw(main, 'water', wacht=False)
+        p.melding('Return', f'in de map {p.thuis}/.local/state/wendolo')
 
         p.sla_op(main, 'water', wacht=False)
         p.melding('Escape', f'de map {d}/puzzels kon niet worden aangemaakt')

@@ -192,12 +192,13 @@ class Programma:
         wacht(lambda: pad in pathlib.Path(self.geopend).read_text(), f'{pad} was not opened', 15)
 
     # The steps several journeys take.
-    def nieuw(self, main, zoekwoord):
+    def nieuw(self, main, zoekwoord, wacht=True):
         self.commando(main, 'Nieuw')
         start = self.venster(r'^ Nieuwe puzzel ontwerpen$')
         self.typ(start, zoekwoord)
         self.klik(start, *kader(302, 34))
-        self.weg(r'^ Nieuwe puzzel ontwerpen$')
+        if wacht:
+            self.weg(r'^ Nieuwe puzzel ontwerpen$')
 
     def rij(self, main, i, positie, omschrijving, getypt=None):
         """Fills row i with the first word Zoeken finds, or with getypt."""
