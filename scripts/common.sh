@@ -13,10 +13,15 @@ PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-liberat
 # dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
 PACKAGES_PACKAGE=(dpkg-dev file)
 # cups-*: the print journey runs a private cupsd with a PDF printer; the
-# desktop tools and lintian check the package.
+# desktop tools and lintian check the package. nodejs, npm: the journey in
+# Chromium runs on puppeteer-core, which tests/e2e/puppeteer.sh installs.
 PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
                cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}"
-               qt6-gtk-platformtheme gnome-themes-extra)
+               qt6-gtk-platformtheme gnome-themes-extra nodejs npm)
+# Packages that count as there when their command is: a Node.js package
+# from outside Debian brings its own npm and conflicts with Debian's, which
+# apt would then refuse to install.
+declare -A PACKAGES_COMMANDO=([nodejs]=node [npm]=npm)
 # Installed without their recommendations: those would bring printer
 # discovery and colour daemons that the private print system must not meet.
 PACKAGES_KAAL=(cups-daemon cups-client cups-filters)
@@ -25,7 +30,9 @@ install_missing() {
     local missing=()
     local p
     for p in "$@"; do
-        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+        dpkg -s "$p" >/dev/null 2>&1 && continue
+        [ -n "${PACKAGES_COMMANDO[$p]:-}" ] && command -v "${PACKAGES_COMMANDO[$p]}" >/dev/null 2>&1 && continue
+        missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing missing packages: ${missing[*]}"

@@ -9,6 +9,7 @@
 #include "design/Start.h"
 #include "output/Afdrukken.h"
 #include "output/Exporteren.h"
+#include "output/Oplossen.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hulppagina.h"
 #include "shell/Meldingen.h"
@@ -120,6 +121,11 @@ void Main::MaakMenu()
     opnieuwActie->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(ongedaanActie);
     addAction(opnieuwActie);
+    menu->addSeparator();
+    QAction* oplossen = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), Qt::WindowShortcut,
+                              [this] { OplospaginaExporteren(this); });
+    oplossen->setText(QStringLiteral("Webpagina om op te lossen…"));
+    addAction(oplossen);
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });

@@ -1,19 +1,23 @@
 // Printing: the page layout through a recording printer, the date line, which
 // paper holds a page, the print command with its blanked and restored board,
 // failures and clicks while it runs, and the PDF's copies. Exporting: the page
-// in the 8-bit character set, the board as it was, a page that cannot be written.
+// in the 8-bit character set, the board as it was, a page that cannot be written;
+// the page to solve on, escaped, self-contained, its answers scrambled.
 #include "Nepscherm.h"
 #include "output/Afdrukken.h"
 #include "output/Exporteren.h"
+#include "output/Oplospagina.h"
 #include "output/Pagina.h"
 #include "output/Papier.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Naad.h"
+#include "storage/Puzzelbestand.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -292,6 +296,67 @@ private slots:
         for (const QByteArray i : {"1", "2", "3", "4", "5"})
             QVERIFY(html.contains("  <SPAN class=tekst>" + i + ". Omschrijving " + i + "</SPAN><br>"));
         QVERIFY(html.contains("<SPAN class=tekst>" + QByteArray(50, '.') + "</SPAN>"));
+    }
+
+    // The page to solve on: UTF-8 with a viewport, nothing to fetch, the texts
+    // escaped, the answers only scrambled, a box per letter with its label.
+    void oplospagina()
+    {
+        Puzzel p;
+        static_cast<Kop&>(p) = HuidigeKop();
+        p.ZoekWoord = QStringLiteral("tafel");
+        const QStringList woorden = {QStringLiteral("stoel"), QStringLiteral("kaas"), QStringLiteral("giraffe"),
+                                     QString(), QStringLiteral("zolder")};
+        const int posities[] = {2, 2, 5, 0, 3};
+        for (int i = 1; i <= 5; ++i) {
+            p.PuzzelWoord[i] = woorden[i - 1];
+            p.BeginX[i] = woorden[i - 1].isEmpty() ? 0 : BeginXVoor(posities[i - 1]);
+            p.Omschrijving[i] = QStringLiteral("Omschrijving %1").arg(i);
+        }
+        p.Omschrijving[2] = QStringLiteral("Zuivel <script>alert(\"x\")</script> & 'zo'");
+        p.Omschrijving[4] = QString();
+        const QByteArray html = Oplospagina(p, QStringLiteral("Caf\u00e9 <b>\"kop\"</b>"));
+        const QString tekst = QString::fromUtf8(html);
+
+        QVERIFY(html.startsWith("<!DOCTYPE html>\n<html lang=\"nl\">") && tekst.toUtf8() == html);
+        QVERIFY(html.contains("<meta charset=\"utf-8\">") && html.contains("name=\"viewport\""));
+        for (const char* extern_ :
+             {"http:", "https:", "src=", "href=", "<link", "<iframe", "url(", "@import", "fetch(", "XMLHttpRequest"})
+            QVERIFY2(!html.contains(extern_), extern_);
+        QVERIFY(tekst.contains(QStringLiteral("<title>Caf\u00e9 &lt;b&gt;&quot;kop&quot;&lt;/b&gt;</title>")));
+        QVERIFY(tekst.contains(QStringLiteral("<h1>Caf\u00e9 &lt;b&gt;&quot;kop&quot;&lt;/b&gt;</h1>")));
+        QVERIFY(html.contains("<span class=\"num\">2.</span> Zuivel &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; "
+                              "&amp; &#39;zo&#39;</li>"));
+        QCOMPARE(html.count("<script"), 1);
+        QVERIFY(html.contains("<span class=\"num\">4.</span> (geen omschrijving)</li>"));
+        QVERIFY(html.contains("--veld:#e6e6dc;--kolom:#dcdcf0;--woord:#ffffff"));
+
+        // No answer and not the search word, in any case; the scrambled ones
+        // come back with the page's own id, row by row, an empty row's box
+        // being the search word's letter.
+        for (const QString& woord : woorden + QStringList{p.ZoekWoord})
+            QVERIFY2(woord.isEmpty() || !tekst.contains(woord, Qt::CaseInsensitive), qPrintable(woord));
+        const QRegularExpression data(QStringLiteral(" data-id=\"([0-9a-f]{16})\" data-a=\"([A-Za-z0-9+/=]+)\""));
+        const QRegularExpressionMatch bord = data.match(tekst);
+        QVERIFY(bord.hasMatch());
+        const QByteArray geklutst = QByteArray::fromBase64(bord.captured(2).toLatin1());
+        QCOMPARE(OplosKlutsen(geklutst, bord.captured(1).left(8).toUInt(nullptr, 16)),
+                 QByteArray("STOEL\nKAAS\nGIRAFFE\nE\nZOLDER"));
+        QCOMPARE(OplosKlutsen(OplosKlutsen("abc", 0), 1), QByteArray("abc"));
+
+        // A box per letter, labelled; the column's boxes marked.
+        QCOMPARE(html.count("<input class=\"hok"), 5 + 4 + 7 + 1 + 6);
+        QCOMPARE(html.count("<input class=\"hok kolom\""), 5);
+        QVERIFY(html.contains("aria-label=\"rij 3, letter 2 van 7\" aria-describedby=\"o3\""));
+        QVERIFY(html.contains("aria-label=\"rij 3, letter 5 van 7\" aria-describedby=\"o3 kolomuitleg\""));
+        QVERIFY(html.contains("aria-label=\"rij 4, letter 1 van 1\""));
+        QCOMPARE(html.count("<span class=\"nr\""), 4);  // no number for the empty row, as on the board
+
+        // Only the page's own script may run: the policy names its hash.
+        const qsizetype begin = html.indexOf("<script>") + 8;
+        const QByteArray script = html.mid(begin, html.indexOf("</script>") - begin);
+        QVERIFY(html.contains("script-src 'sha256-" + QCryptographicHash::hash(script, QCryptographicHash::Sha256).toBase64() + "'"));
+        QVERIFY(html.contains("default-src 'none'"));
     }
 };
 
