@@ -77,6 +77,7 @@ void Pic::ZetCursor(int rij)
 void Pic::ZetRijen(int n)
 {
     rijen = n;
+    MeldItems(this);
     ZetCursor(cursor == 0 ? 1 : cursor);
 }
 

@@ -27,6 +27,7 @@ void Voorbeeld::ZetVakjes(int n)
 {
     vakjes = n;
     cursor = std::clamp(cursor, 1, std::max(1, n));
+    MeldItems(this);
     update();
 }
 

@@ -25,10 +25,12 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
     // What a click does: the window's busy guard decides as for a click.
+    // Queued, since a command that opens a dialog would hold the screen
+    // reader's call until the dialog closed.
     void doAction(const QString& actie) override
     {
         if (actie == pressAction())
-            static_cast<PlaatjesKnop*>(widget())->Klik();
+            QMetaObject::invokeMethod(static_cast<PlaatjesKnop*>(widget()), &PlaatjesKnop::Klik, Qt::QueuedConnection);
     }
     QString text(QAccessible::Text t) const override
     {
@@ -242,9 +244,30 @@ void ToegangInstalleren()
     Q_UNUSED(eenmaal);
 }
 
-void Versiering(QWidget* label) { label->setProperty(Soort, QStringLiteral("stil")); }
+namespace {
 
-void Statusregel(QWidget* label) { label->setProperty(Soort, QStringLiteral("status")); }
+void Merk(QWidget* label, const QString& merk)
+{
+    label->setProperty(Soort, merk);
+    // Setting the label's text made Qt cache its plain interface already;
+    // dropped, so the next question reaches the factory.
+    if (QAccessibleInterface* oud = QAccessible::queryAccessibleInterface(label))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(oud));
+}
+
+} // namespace
+
+void Versiering(QWidget* label) { Merk(label, QStringLiteral("stil")); }
+
+void Statusregel(QWidget* label) { Merk(label, QStringLiteral("status")); }
+
+void MeldItems(QObject* lijst)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent e(lijst, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&e);
+}
 
 void MeldHuidig(QObject* lijst, int i)
 {

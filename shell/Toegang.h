@@ -16,5 +16,8 @@ void Versiering(QWidget* label);
 // Marks the label that tells what the program is doing.
 void Statusregel(QWidget* label);
 
+// The items of a list-like control have changed, in number or in what they say.
+void MeldItems(QObject* lijst);
+
 // Item i (1-based) of a list-like control is now the current one.
 void MeldHuidig(QObject* lijst, int i);
