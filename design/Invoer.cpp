@@ -3,6 +3,7 @@
 
 #include "design/Bibliotheek.h"
 #include "design/Voorbeeld.h"
+#include "design/Woordenlijst.h"
 #include "model/Algemeen.h"
 #include "assets/Plaatjes.h"
 #include "shell/Bouwstenen.h"
@@ -10,12 +11,14 @@
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 #include "shell/Tekstveld.h"
+#include "storage/Ansi.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -24,6 +27,8 @@ using namespace Algemeen;
 namespace {
 
 const QColor VoorbeeldAchtergrond(230, 230, 220);
+// An own word's entry, besides its mark: blue among the grey.
+const QColor EigenKleur(0, 64, 160);
 const QString Regeleinde = QStringLiteral("\r\n");
 
 QFont Labelfont() { return Lettertype(QStringLiteral("Arial"), 8.25, false); }
@@ -114,6 +119,8 @@ void Invoer::MaakBesturing()
     Text1->setFont(Lettertype(QStringLiteral("Arial"), 9.75, false));
     GrijsVeld(Text1, Qt::black);
     MaakBestandsveld(Text1, MaxWoordLengte);
+    Text1->setToolTip(QStringLiteral(" Typen vernauwt de lijst: ? is één letter, * een reeks letters; "
+                                     "Ins zet het woord bij mijn woorden "));
     Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Tekstgrijs, Labelfont());
 
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168), QStringLiteral("Ok"));
@@ -143,7 +150,70 @@ void Invoer::MaakBesturing()
     connect(List1, &QListWidget::itemSelectionChanged, this, &Invoer::List1_Click);
     connect(OkKnop, &PlaatjesKnop::geklikt, this, &Invoer::OkKnop_Click);
     connect(ExitKnop, &PlaatjesKnop::geklikt, this, &Invoer::ExitKnop_Click);
+
+    // Typing narrows the list; a word put in the field from the list does not.
+    connect(Text1, &QLineEdit::textEdited, this, &Invoer::Text1_Edited);
+    const auto kaal = [](const QKeyEvent& k) { return (k.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier; };
+    VangToetsen(Text1, [this, kaal](const QKeyEvent& k) {
+        if (!kaal(k))
+            return false;
+        if (k.key() == Qt::Key_Insert) {
+            EigenWoordToevoegen();
+            return true;
+        }
+        if (k.key() != Qt::Key_Down || List1->count() == 0)
+            return false;
+        List1->setFocus(Qt::TabFocusReason);
+        if (!List1->currentItem() || !List1->currentItem()->isSelected())
+            List1->setCurrentRow(0);
+        return true;
+    });
+    VangToetsen(List1, [this, kaal](const QKeyEvent& k) {
+        if (!kaal(k) || (k.key() != Qt::Key_Insert && k.key() != Qt::Key_Delete))
+            return false;
+        if (k.key() == Qt::Key_Insert)
+            EigenWoordToevoegen();
+        else
+            EigenWoordWeghalen(List1->currentItem());
+        return true;
+    });
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List1, &QWidget::customContextMenuRequested, this, &Invoer::LijstMenu);
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this, [this](QPoint plek) {
+        QMenu* menu = Text1->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("Aan mijn woorden toevoegen\tIns"), this, &Invoer::EigenWoordToevoegen)
+            ->setEnabled(!Text1->text().trimmed().isEmpty());
+        menu->popup(Text1->mapToGlobal(plek));
+    });
 }
+
+void Invoer::LijstMenu(QPoint plek)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString woord = Text1->text().trimmed();
+    menu->addAction(woord.isEmpty() ? QStringLiteral("Aan mijn woorden toevoegen\tIns")
+                                    : QStringLiteral("%1 aan mijn woorden toevoegen\tIns").arg(woord),
+                    this, &Invoer::EigenWoordToevoegen)
+        ->setEnabled(!woord.isEmpty());
+    if (const QListWidgetItem* item = List1->itemAt(plek); item && IsEigen(item)) {
+        const QString eigenWoord = Woord(item);
+        menu->addAction(QStringLiteral("%1 uit mijn woorden halen\tDel").arg(eigenWoord), this,
+                        [this, eigenWoord] { HaalWeg(eigenWoord); });
+    }
+    menu->popup(List1->viewport()->mapToGlobal(plek));
+}
+
+QString Invoer::Woord(const QListWidgetItem* item)
+{
+    const QVariant eigen = item->data(Qt::UserRole);
+    return eigen.isValid() ? eigen.toString() : item->text();
+}
+
+bool Invoer::IsEigen(const QListWidgetItem* item) const { return item->data(Qt::UserRole).isValid(); }
 
 QChar Invoer::L() const
 {
@@ -169,6 +239,7 @@ void Invoer::Lengte_Change()
     Label2->adjustSize();
     TekenVoorbeeld(n);
     Text1->clear();
+    patroon.clear();
     LetterPositie = 0;
     info(QStringLiteral("Klik op één van de witte hokjes voor het bepalen van de positie van de letter ") + L());
 }
@@ -203,6 +274,10 @@ void Invoer::KiesVakje(int i)
     info(QStringLiteral(" Vakje %1 / klik op de knop Zoeken om de juiste puzzelwoorden te vinden").arg(i));
     List1->clear();
     Text1->clear();
+    patroon.clear();
+    gezocht = false;
+    gevonden.clear();
+    eigen = 0;
 }
 
 void Invoer::ZoekKnop_Click()
@@ -212,6 +287,9 @@ void Invoer::ZoekKnop_Click()
                           + QStringLiteral("van de witte hokjes te selecteren!"));
         return;
     }
+    // A word the field holds from the list or the stored row is no pattern.
+    if (Text1->text() != patroon)
+        patroon.clear();
     List1->clear();
     ZoekWoorden(Lengte->value());
 }
@@ -219,21 +297,96 @@ void Invoer::ZoekKnop_Click()
 void Invoer::ZoekWoorden(int n)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Zoekresultaat gevonden =
-        ZoekInBibliotheekBestand(Leespad(QStringLiteral("library.lib")), n, LetterPositie, L());
+    const Zoekresultaat resultaat =
+        ::ZoekWoorden(MijnWoordenPad(), Leespad(QStringLiteral("library.lib")), n, LetterPositie, L(), NamenInLijst());
+    gevonden = resultaat.woorden;
+    eigen = resultaat.eigen;
+    gezocht = true;
+    VulLijst();
+    QApplication::restoreOverrideCursor();
+    if (!resultaat.geweigerd.isEmpty())
+        Meldingen::MsgBox(resultaat.geweigerd);
+    if (resultaat.afgekapt)
+        info(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
+    else if (patroon.isEmpty())
+        info(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
+}
+
+void Invoer::VulLijst()
+{
+    QStringList woorden;
+    qsizetype eigenWoorden = 0;
+    for (qsizetype i = 0; i < gevonden.size(); ++i)
+        if (PastOpPatroon(patroon, gevonden[i])) {
+            woorden.append(gevonden[i]);
+            eigenWoorden += i < eigen;
+        }
     // Thousands of entries go in at once, with one repaint.
     List1->setUpdatesEnabled(false);
-    List1->addItems(gevonden.woorden);
+    List1->clear();
+    for (qsizetype i = 0; i < eigenWoorden; ++i) {
+        auto* item = new QListWidgetItem(woorden[i] + EigenMerk, List1);
+        item->setData(Qt::UserRole, woorden[i]);
+        item->setForeground(EigenKleur);
+        item->setToolTip(QStringLiteral(" Eigen woord (Del: uit mijn woorden halen) "));
+    }
+    List1->addItems(woorden.sliced(eigenWoorden));
     List1->setUpdatesEnabled(true);
-    QApplication::restoreOverrideCursor();
-    if (!gevonden.geweigerd.isEmpty())
-        Meldingen::MsgBox(gevonden.geweigerd);
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
     PasInRuimte(Label4);
-    if (gevonden.afgekapt)
-        info(QStringLiteral("Meer dan %1 woorden gevonden, alleen de eerste %1 staan in de lijst").arg(MaxWoorden));
-    else
-        info(QStringLiteral("Selecteer een woord uit bovenstaande lijst als puzzelwoord"));
+    if (!patroon.isEmpty())
+        info(QStringLiteral("%1 van de %2 woorden passen bij %3").arg(List1->count()).arg(gevonden.size()).arg(patroon));
+}
+
+void Invoer::Text1_Edited()
+{
+    patroon = Text1->text();
+    if (gezocht)
+        VulLijst();
+}
+
+void Invoer::ZoekOpnieuw()
+{
+    if (!gezocht || LetterPositie == 0)
+        return;
+    ZoekWoorden(Lengte->value());
+}
+
+void Invoer::EigenWoordToevoegen()
+{
+    const Bezig wacht(bezig);
+    if (!wacht)
+        return;
+    const QString woord = Ansi::Bestandstekst(Text1->text()).trimmed();
+    if (const QString fout = VoegEigenWoordToe(MijnWoordenPad(), Leespad(QStringLiteral("library.lib")), woord);
+        !fout.isEmpty()) {
+        Meldingen::MsgBox(fout);
+        return;
+    }
+    ZoekOpnieuw();
+    info(QStringLiteral("Het woord %1 staat nu in uw eigen woorden (%2)").arg(woord, MijnWoordenNaam));
+}
+
+void Invoer::EigenWoordWeghalen(const QListWidgetItem* item)
+{
+    if (item && IsEigen(item))
+        HaalWeg(Woord(item));
+}
+
+void Invoer::HaalWeg(const QString& woord)
+{
+    const Bezig wacht(bezig);
+    if (!wacht)
+        return;
+    if (Meldingen::MsgBox(QStringLiteral("Het woord %1 uit uw eigen woorden halen?").arg(woord), Meldingen::Knoppen::JaNee)
+        != Meldingen::Antwoord::Ja)
+        return;
+    if (const QString fout = HaalEigenWoordWeg(MijnWoordenPad(), woord); !fout.isEmpty()) {
+        Meldingen::MsgBox(fout);
+        return;
+    }
+    ZoekOpnieuw();
+    info(QStringLiteral("Het woord %1 staat niet meer in uw eigen woorden").arg(woord));
 }
 
 void Invoer::List1_Click()
@@ -241,7 +394,7 @@ void Invoer::List1_Click()
     const QListWidgetItem* item = List1->currentItem();
     if (!item || !item->isSelected())
         return;
-    Text1->setText(item->text());
+    Text1->setText(Woord(item));
     info(QStringLiteral("Klik nu op de knop OK om de omschrijving van het puzzelwoord in te vullen"));
 }
 
@@ -270,6 +423,17 @@ void Invoer::OkKnop_Click()
         Meldingen::MsgBox(fout);
         return;
     }
+    // Another row of this puzzle holds the word already: asked, Nee goes back.
+    for (int i = 1; i <= AantalRijen(); ++i)
+        if (i != r && !PuzzelWoord[i].isEmpty() && Hoofdletters(PuzzelWoord[i]) == Hoofdletters(woord)) {
+            if (Meldingen::MsgBox(QStringLiteral("Het woord ") + Hoofdletters(woord)
+                                      + QStringLiteral(" staat al in rij %1 van deze puzzel.").arg(i) + Regeleinde
+                                      + QStringLiteral("Toch gebruiken?"),
+                                  Meldingen::Knoppen::JaNee)
+                != Meldingen::Antwoord::Ja)
+                return;
+            break;
+        }
 
     const QString gegeven = Meldingen::InputBox(
         QStringLiteral("Geef de omschrijving van het woord...") + Regeleinde + Regeleinde + QStringLiteral("  ") + Hoofdletters(woord),

@@ -5,8 +5,10 @@
 #include "assets/Startbeeld.h"
 #include "board/Pic.h"
 #include "board/Bord.h"
+#include "design/Bibliotheek.h"
 #include "design/Invoer.h"
 #include "design/Start.h"
+#include "design/Woordenlijst.h"
 #include "output/Afdrukken.h"
 #include "output/Exporteren.h"
 #include "output/Oplossen.h"
@@ -126,6 +128,48 @@ void Main::MaakMenu()
                               [this] { OplospaginaExporteren(this); });
     oplossen->setText(QStringLiteral("Webpagina om op te lossen…"));
     addAction(oplossen);
+    // The word list: names in it or not (kept in its own settings file), and
+    // the cursor's stored word to the maker's own words or out of them.
+    menu->addSeparator();
+    QAction* namen = actie(QKeySequence(), Qt::WindowShortcut, [this] {
+        const bool aan = !NamenInLijst();
+        if (const QString fout = ZetNamen(aan); !fout.isEmpty())
+            Meldingen::MsgBox(fout);
+        else
+            ZetInfo(aan ? QStringLiteral("Zoeken toont weer namen in de woordenlijst")
+                        : QStringLiteral("Zoeken laat de namen in de woordenlijst weg"));
+    });
+    namen->setText(QStringLiteral("Namen in de woordenlijst"));
+    namen->setCheckable(true);
+    QAction* eigen = actie(QKeySequence(), Qt::WindowShortcut, [this] {
+        const int rij = pic->Cursor();
+        if (rij < 1 || rij > AantalRijen() || !RijGevuld(rij))
+            return;
+        const QString woord = PuzzelWoord[rij].trimmed();
+        const bool weg = IsEigenWoord(MijnWoordenPad(), woord);
+        const QString fout = weg ? HaalEigenWoordWeg(MijnWoordenPad(), woord)
+                                 : VoegEigenWoordToe(MijnWoordenPad(), Leespad(QStringLiteral("library.lib")), woord);
+        if (!fout.isEmpty())
+            Meldingen::MsgBox(fout);
+        else
+            ZetInfo(QStringLiteral("Het woord %1 staat %2 in uw eigen woorden (%3)")
+                        .arg(woord, weg ? QStringLiteral("niet meer") : QStringLiteral("nu"), MijnWoordenNaam));
+    });
+    connect(menu, &QMenu::aboutToShow, this, [this, namen, eigen] {
+        namen->setChecked(NamenInLijst());
+        const int rij = pic->Cursor();
+        const bool gevuld = rij > 0 && rij <= AantalRijen() && RijGevuld(rij);
+        eigen->setVisible(gevuld);
+        if (!gevuld)
+            return;
+        const QString woord = PuzzelWoord[rij].trimmed();
+        const bool isEigen = IsEigenWoord(MijnWoordenPad(), woord);
+        const QString getoond = QString(woord).replace(u'&', QStringLiteral("&&"));  // no shortcut letter
+        eigen->setText(isEigen ? QStringLiteral("%1 uit mijn woorden halen").arg(getoond)
+                               : QStringLiteral("%1 aan mijn woorden toevoegen").arg(getoond));
+        // A word the library holds needs no place in the own list.
+        eigen->setEnabled(isEigen || !InBibliotheek(Leespad(QStringLiteral("library.lib")), woord));
+    });
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });

@@ -5,18 +5,43 @@
 #include "design/Bibliotheek.h"
 #include "design/Invoer.h"
 #include "design/Start.h"
+#include "design/Woordenlijst.h"
+#include "shell/Main.h"
 #include "shell/Naad.h"
+#include "shell/Programmamap.h"
+#include "storage/Ansi.h"
 #include "storage/Heelbestand.h"
+#include "storage/Instellingen.h"
 #include "storage/Puzzelbestand.h"
+#include "storage/Record.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 
 using namespace Algemeen;
+
+namespace {
+
+// The list's entries as the maker sees them, own words with their mark.
+QStringList Getoond(const QListWidget* lijst)
+{
+    QStringList uit;
+    for (int i = 0; i < lijst->count(); ++i)
+        uit << lijst->item(i)->text();
+    return uit;
+}
+
+QByteArray Bytes(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or(QByteArray("<none>")); }
+
+QString Natief(const QString& pad) { return QDir::toNativeSeparators(pad); }
+
+} // namespace
 
 class TestOntwerpen : public QObject
 {
@@ -209,13 +234,13 @@ private slots:
         QTest::addColumn<QString>("letter");
         QTest::addColumn<QStringList>("verwacht");
 
-        QTest::newRow("length n only, in file order, lower case, two on a line")
+        QTest::newRow("length n only, in file order, as written, two on a line")
             << QByteArray("paard\r\nkaas\r\npaarden\r\nWATER,zaden\r\nwater\r\n") << 5 << 2 << "A"
-            << QStringList{"paard", "water", "zaden", "water"};
+            << QStringList{"paard", "WATER", "zaden", "water"};
         QTest::newRow("quoted item with comma") << QByteArray("\"ab,cd\"\r\n") << 5 << 3 << "," << QStringList{"ab,cd"};
         QTest::newRow("LF only, no final line end") << QByteArray("paard\nwater") << 5 << 1 << "W" << QStringList{"water"};
         QTest::newRow("accent compared upper case") << QByteArray("caf\xe9s\r\nCAF\xc9S\r\n") << 5 << 4 << QString(QChar(0xC9))
-                                                    << QStringList{QString::fromUtf8("cafés"), QString::fromUtf8("cafés")};
+                                                    << QStringList{QString::fromUtf8("cafés"), QString::fromUtf8("CAFÉS")};
         QTest::newRow("blanks count in the length") << QByteArray("ab de\r\n") << 5 << 1 << "A" << QStringList{"ab de"};
         QTest::newRow("position past a short item") << QByteArray("kaas\r\n") << 5 << 5 << "S" << QStringList{};
         QTest::newRow("quoted item over a line end") << QByteArray("\"ab\r\ncd\"\r\nabcdef\r\n") << 6 << 1 << "A"
@@ -282,6 +307,447 @@ private slots:
         QCOMPARE(meldingen, Een(teGroot ? "De woordenlijst " + QDir::toNativeSeparators(f.fileName())
                                               + " is te groot (meer dan 64 MB) en wordt niet gebruikt."
                                         : QString()));
+    }
+
+    // The pattern that narrows the list: letters fold their case as the
+    // search does, "?" is one character, "*" any run, and the word may go on.
+    void patroon_data()
+    {
+        QTest::addColumn<QString>("patroon");
+        QTest::addColumn<QString>("woord");
+        QTest::addColumn<bool>("past");
+        const QString cafe = QString::fromUtf8("café");
+        QTest::newRow("empty matches all") << "" << "water" << true;
+        QTest::newRow("letters from the start") << "wa" << "water" << true;
+        QTest::newRow("the whole word") << "water" << "water" << true;
+        QTest::newRow("case folded") << "WaTeR" << "water" << true;
+        QTest::newRow("a name, case folded") << "mar" << "Marco" << true;
+        QTest::newRow("not inside without a star") << "ate" << "water" << false;
+        QTest::newRow("accent, case folded") << QString::fromUtf8("CAFÉ") << cafe << true;
+        QTest::newRow("accent kept, as the search") << "cafe" << cafe << false;
+        QTest::newRow("question marks") << "?a?er" << "water" << true;
+        QTest::newRow("a question mark needs a character") << "water?" << "water" << false;
+        QTest::newRow("star inside") << "w*r" << "water" << true;
+        QTest::newRow("star first") << "*ter" << "water" << true;
+        QTest::newRow("star for no characters") << "wa*ter" << "water" << true;
+        QTest::newRow("star goes back") << "*a*ab" << "aaaab" << true;
+        QTest::newRow("all wildcards") << "*?*?" << "water" << true;
+        QTest::newRow("only stars, empty word") << "**" << "" << true;
+        QTest::newRow("more question marks than letters") << "??????" << "water" << false;
+        QTest::newRow("no match") << "q" << "water" << false;
+        QTest::newRow("no match after a star") << "*q" << "water" << false;
+    }
+    void patroon()
+    {
+        QFETCH(QString, patroon);
+        QFETCH(QString, woord);
+        QFETCH(bool, past);
+        QCOMPARE(PastOpPatroon(patroon, woord), past);
+    }
+
+    // The scan keeps the field rules of RecordLezer over the whole data,
+    // wherever the pieces end: random bytes of the characters that matter.
+    void zoekenAlsRecordLezer()
+    {
+        const QByteArray tekens("aAwW\xe9\xc9,\"\r\n \t");
+        std::uint32_t zaad = 24;
+        const auto kans = [&](std::uint32_t n) { return ((zaad = zaad * 1664525u + 1013904223u) >> 8) % n; };
+        for (int ronde = 0; ronde < 3000; ++ronde) {
+            QByteArray data;
+            for (std::uint32_t k = kans(40); k > 0; --k)
+                data += tekens.at(int(kans(std::uint32_t(tekens.size()))));
+            const int n = 1 + int(kans(4)), p = 1 + int(kans(std::uint32_t(n)));
+            const QChar L = ronde % 2 ? u'W' : QChar(0xC9);
+            QStringList verwacht;
+            for (RecordLezer lezer(data); const auto veld = lezer.VolgendVeld();)
+                if (veld->size() == n && Hoofdletter(Ansi::Decodeer(*veld).at(p - 1)) == L)
+                    verwacht << Ansi::Decodeer(*veld);
+            for (const qsizetype stuk : {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(17), data.size() + 1})
+                QVERIFY2(ZoekInBibliotheek(data, n, p, L, stuk) == verwacht,
+                         qPrintable(QString::fromLatin1(data.toPercentEncoding()) + QStringLiteral(" stuk %1").arg(stuk)));
+        }
+    }
+
+    // After Zoeken, what the maker types narrows the list and the count;
+    // own words stay first with their mark; Down goes into the list.
+    void lijstVernauwen_data()
+    {
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QStringList>("lijst");
+        const QString eigen = QStringLiteral("zater") + Invoer::EigenMerk;
+        QTest::newRow("nothing typed: Zoeken's list")
+            << "" << QStringList{eigen, "water", "waden", "baden", "kater", "Marco"};
+        QTest::newRow("letters") << "wa" << QStringList{"water", "waden"};
+        QTest::newRow("case folded, a name") << "M" << QStringList{"Marco"};
+        QTest::newRow("question marks, own word too") << "?a?er" << QStringList{eigen, "water", "kater"};
+        QTest::newRow("star") << "*en" << QStringList{"waden", "baden"};
+        QTest::newRow("no match") << "q" << QStringList{};
+    }
+    void lijstVernauwen()
+    {
+        QFETCH(QString, getypt);
+        QFETCH(QStringList, lijst);
+        QTemporaryDir map;
+        Naad.Programmamap = map.path();
+        QVERIFY(SchrijfHeel(map.filePath("library.lib"), "water\r\nwaden\r\nbaden\r\nkater\r\nMarco\r\nwaterig\r\nzater\r\n"));
+        QVERIFY(SchrijfHeel(map.filePath(MijnWoordenNaam), "zater\r\nzoeken\r\n"));
+        NieuwePuzzel(QStringLiteral("water"));
+        HuidigeRij = 2;
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
+        dlg.Lengte->setValue(5);
+        KlikVakje(dlg, 2);
+        dlg.ZoekKnop_Click();
+        QCOMPARE(dlg.List1->count(), 6);
+        QTest::keyClicks(dlg.Text1, getypt);
+        QCOMPARE(Getoond(dlg.List1), lijst);
+        QCOMPARE(dlg.Label4->text(), QStringLiteral("%1 woorden").arg(lijst.size()));
+        if (!lijst.isEmpty() && lijst[0].endsWith(Invoer::EigenMerk))
+            QCOMPARE(dlg.List1->item(0)->foreground().color(), QColor(0, 64, 160));
+
+        QTest::keyClick(dlg.Text1, Qt::Key_Down);
+        QCOMPARE(dlg.focusWidget(), lijst.isEmpty() ? static_cast<QWidget*>(dlg.Lengte) : dlg.List1);
+        if (lijst.isEmpty())
+            return;
+        // The first word, without its mark, in the field; the list stays narrowed.
+        QCOMPARE(dlg.Text1->text(), lijst[0].chopped(lijst[0].endsWith(Invoer::EigenMerk) ? Invoer::EigenMerk.size() : 0));
+        QCOMPARE(dlg.List1->count(), lijst.size());
+        dlg.ZoekKnop_Click();  // a picked word is no pattern: Zoeken's whole list again
+        QCOMPARE(dlg.List1->count(), 6);
+    }
+
+    // Names: items the library writes with a capital, left out when the
+    // setting is off.
+    void namen_data()
+    {
+        QTest::addColumn<bool>("namen");
+        QTest::addColumn<QStringList>("verwacht");
+        QTest::newRow("on") << true << QStringList{"Marco", "marco", "maart", "MAART", "mArco", QString::fromUtf8("mÉlia")};
+        QTest::newRow("off") << false << QStringList{"marco", "maart"};
+    }
+    void namen()
+    {
+        QFETCH(bool, namen);
+        QFETCH(QStringList, verwacht);
+        const QByteArray data("Marco\r\nmarco\r\nmaart\r\nMAART\r\nmArco\r\nm\xc9lia\r\n");
+        QCOMPARE(ZoekInBibliotheek(data, 5, 1, u'M', Stukgrootte, namen), verwacht);
+    }
+
+    // The setting lives in its own file beside Wendolo.ini, whose bytes stay;
+    // it is read on every search and survives the run; a pipe of its name
+    // is not waited on.
+    void namenInstelling()
+    {
+        QTemporaryDir map;
+        Naad.Programmamap = map.path();
+        const QString ini = Schrijfpad(QStringLiteral("Wendolo.ini")), eigen = Schrijfpad(WoordenlijstInstellingen);
+        QVERIFY(InstellingenSchrijven(ini));
+        const QByteArray voor = Bytes(ini);
+        QVERIFY(SchrijfHeel(map.filePath("library.lib"), "Marco\r\nmarco\r\n"));
+        NieuwePuzzel(QStringLiteral("mater"));
+        HuidigeRij = 1;
+        const auto zoek = [&] {
+            Invoer dlg(scherm.Venster(), scherm.Lijn());
+            dlg.Lengte->setValue(5);
+            KlikVakje(dlg, 1);
+            dlg.ZoekKnop_Click();
+            return Getoond(dlg.List1);
+        };
+        QVERIFY(NamenInLijst() && !QFile::exists(eigen));  // read, not written
+        QCOMPARE(zoek(), (QStringList{"Marco", "marco"}));
+        for (const bool aan : {false, true}) {
+            QCOMPARE(ZetNamen(aan), QString());
+            QCOMPARE(NamenInLijst(), aan);
+            QVERIFY(Bytes(eigen).contains(aan ? "Namen=true" : "Namen=false"));
+            QCOMPARE(zoek(), (aan ? QStringList{"Marco", "marco"} : QStringList{"marco"}));
+            QCOMPARE(Bytes(ini), voor);
+        }
+        QVERIFY(QFile::remove(eigen));
+        QCOMPARE(::mkfifo(QFile::encodeName(eigen).constData(), 0600), 0);
+        QVERIFY(NamenInLijst());
+        QCOMPARE(ZetNamen(false), QStringLiteral("De instelling kon niet worden opgeslagen in %1.").arg(Natief(eigen)));
+        QCOMPARE(meldingen, QStringList{});
+    }
+
+    // The own list searched before the library: own words first, names or
+    // not, and no word twice, case aside.
+    void eigenZoeken_data()
+    {
+        QTest::addColumn<QByteArray>("eigen");  // null: no own list
+        QTest::addColumn<QByteArray>("bibliotheek");
+        QTest::addColumn<bool>("namen");
+        QTest::addColumn<QStringList>("verwacht");
+        QTest::addColumn<int>("eigenWoorden");
+        QTest::newRow("no own list") << QByteArray() << QByteArray("water\r\nwinde\r\n") << true << QStringList{"water", "winde"} << 0;
+        QTest::newRow("own first") << QByteArray("wzqzw\r\n") << QByteArray("water\r\nwinde\r\n") << true
+                                   << QStringList{"wzqzw", "water", "winde"} << 1;
+        QTest::newRow("no word twice, case aside")
+            << QByteArray("water\r\nWATER\r\nwzqzw\r\n") << QByteArray("water\r\nWater\r\nwinde\r\n") << true
+            << QStringList{"water", "wzqzw", "winde"} << 2;
+        QTest::newRow("own names stay, the library's go") << QByteArray("Wendy\n") << QByteArray("Wanda\r\nwater\r\n")
+                                                         << false << QStringList{"Wendy", "water"} << 1;
+        QTest::newRow("other lengths and letters") << QByteArray("wzqzwx\r\nazqzw\r\n\"w,xyz\"\r\n") << QByteArray("winde")
+                                                   << true << QStringList{"w,xyz", "winde"} << 1;
+    }
+    void eigenZoeken()
+    {
+        QFETCH(QByteArray, eigen);
+        QFETCH(QByteArray, bibliotheek);
+        QFETCH(bool, namen);
+        QFETCH(QStringList, verwacht);
+        QFETCH(int, eigenWoorden);
+        QTemporaryDir map;
+        const QString eigenPad = map.filePath(MijnWoordenNaam), bibliotheekPad = map.filePath("library.lib");
+        QVERIFY(eigen.isNull() || SchrijfHeel(eigenPad, eigen));
+        QVERIFY(SchrijfHeel(bibliotheekPad, bibliotheek));
+        const Zoekresultaat gevonden = ZoekWoorden(eigenPad, bibliotheekPad, 5, 1, u'W', namen);
+        QCOMPARE(gevonden.woorden, verwacht);
+        QCOMPARE(gevonden.eigen, eigenWoorden);
+        QCOMPARE(gevonden.geweigerd, QString());
+    }
+
+    // Adding and taking out own words: what the file holds after, and what
+    // the maker is told when it does not change.
+    void eigenWoorden_data()
+    {
+        QTest::addColumn<QByteArray>("voor");  // null: no own list
+        QTest::addColumn<bool>("toevoegen");
+        QTest::addColumn<QString>("woord");
+        QTest::addColumn<QString>("melding");  // empty: done
+        QTest::addColumn<QByteArray>("na");
+        QTest::addColumn<bool>("eigen");  // the word is an own word after it
+        const QByteArray drie("wabcd\r\nwzqzw\r\nwxyzz\r\n");
+        QTest::newRow("to a new list") << QByteArray() << true << "wzqzw" << "" << QByteArray("wzqzw\r\n") << true;
+        QTest::newRow("blanks around taken off") << QByteArray("") << true << "  wzqzw " << "" << QByteArray("wzqzw\r\n")
+                                                 << true;
+        QTest::newRow("after a last line without its end") << QByteArray("wabcd") << true << "wzqzw" << ""
+                                                           << QByteArray("wabcd\r\nwzqzw\r\n") << true;
+        QTest::newRow("a comma in quotes") << QByteArray() << true << "w,xyz" << "" << QByteArray("\"w,xyz\"\r\n") << true;
+        QTest::newRow("own already, case aside") << QByteArray("WZQZW\r\n") << true << "wzqzw"
+                                                 << "Het woord wzqzw staat al in uw eigen woorden." << QByteArray("WZQZW\r\n")
+                                                 << true;
+        QTest::newRow("in the library, case aside") << QByteArray() << true << "WATER"
+                                                    << "Het woord WATER staat al in de woordenlijst." << QByteArray("<none>")
+                                                    << false;
+        QTest::newRow("no word") << QByteArray() << true << "   " << "Eerst het woord typen dat bij uw eigen woorden moet komen!"
+                                 << QByteArray("<none>") << false;
+        QTest::newRow("taken out, case aside") << drie << false << "WZQZW" << "" << QByteArray("wabcd\r\nwxyzz\r\n") << false;
+        QTest::newRow("other lines byte for byte") << QByteArray("wabcd\n  wzqzw\r\nwxyzz") << false << "wzqzw" << ""
+                                                   << QByteArray("wabcd\nwxyzz") << false;
+        QTest::newRow("out of a line of two") << QByteArray("wabcd,wzqzw\r\n") << false << "wzqzw" << ""
+                                              << QByteArray("wabcd\r\n") << false;
+        QTest::newRow("not there") << drie << false << "wqqqq" << "Het woord wqqqq staat niet in uw eigen woorden." << drie
+                                   << false;
+    }
+    void eigenWoorden()
+    {
+        QFETCH(QByteArray, voor);
+        QFETCH(bool, toevoegen);
+        QFETCH(QString, woord);
+        QFETCH(QString, melding);
+        QFETCH(QByteArray, na);
+        QFETCH(bool, eigen);
+        QTemporaryDir map;
+        const QString lijst = map.filePath(MijnWoordenNaam), bibliotheek = map.filePath("library.lib");
+        QVERIFY(voor.isNull() || SchrijfHeel(lijst, voor));
+        QVERIFY(SchrijfHeel(bibliotheek, "water\r\n"));
+        QCOMPARE(toevoegen ? VoegEigenWoordToe(lijst, bibliotheek, woord) : HaalEigenWoordWeg(lijst, woord), melding);
+        QCOMPARE(Bytes(lijst), na);
+        QCOMPARE(IsEigenWoord(lijst, woord.trimmed()), eigen);
+    }
+
+    // An own list that is a pipe, a folder, too large, not text, or cannot be
+    // written: the search goes on with the library at once, and adding or
+    // taking out says why and leaves it as it was.
+    void vijandigeEigenlijst_data()
+    {
+        QTest::addColumn<QString>("soort");
+        QTest::addColumn<QString>("zoeken");     // %1: the own list's path
+        QTest::addColumn<QString>("toevoegen");
+        QTest::addColumn<QString>("weghalen");
+        const QString lijst = QStringLiteral("De lijst met eigen woorden %1");
+        const QString toe = QStringLiteral(" en het woord wzqzw wordt er niet aan toegevoegd.");
+        const QString weg = QStringLiteral(" en het woord wzqzw wordt er niet uit gehaald.");
+        const QString gewoon = lijst + QStringLiteral(" is geen gewoon bestand of kan niet worden gelezen");
+        const QString groot = lijst + QStringLiteral(" is te groot (meer dan 64 MB)");
+        const QString binair = lijst + QStringLiteral(" is geen tekstbestand");
+        QTest::newRow("pipe") << "pijp" << "" << gewoon + toe << gewoon + weg;
+        QTest::newRow("folder") << "map" << "" << gewoon + toe << gewoon + weg;
+        QTest::newRow("huge") << "groot" << groot + " en wordt niet gebruikt." << groot + toe << groot + weg;
+        QTest::newRow("binary") << "binair" << binair + " en wordt niet gebruikt." << binair + toe << binair + weg;
+        QTest::newRow("unwritable") << "onschrijfbaar" << "" << "Het bestand %1 kan niet worden geschreven."
+                                    << "Het woord wzqzw staat niet in uw eigen woorden.";
+    }
+    void vijandigeEigenlijst()
+    {
+        QFETCH(QString, soort);
+        QFETCH(QString, zoeken);
+        QFETCH(QString, toevoegen);
+        QFETCH(QString, weghalen);
+        QTemporaryDir map;
+        QString eigen = map.filePath(MijnWoordenNaam);
+        const QString bibliotheek = map.filePath("library.lib");
+        QVERIFY(SchrijfHeel(bibliotheek, "water\r\n"));
+        if (soort == "pijp") {
+            QCOMPARE(::mkfifo(QFile::encodeName(eigen).constData(), 0600), 0);
+        } else if (soort == "map") {
+            QVERIFY(QDir().mkdir(eigen));
+        } else if (soort == "groot") {
+            QFile f(eigen);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("wzqzw\r\n") == 7 && f.resize(MaxBibliotheek + 1));
+        } else if (soort == "binair") {
+            QVERIFY(SchrijfHeel(eigen, QByteArray("wzqzw\r\n\0\x01\xff", 10)));
+        } else {
+            // Under a plain file no folder can be made, not even by root.
+            QVERIFY(SchrijfHeel(map.filePath("bestand"), "x"));
+            eigen = map.filePath("bestand/" + MijnWoordenNaam);
+        }
+        const auto afdruk = [&] {
+            struct stat st {};
+            ::stat(QFile::encodeName(eigen).constData(), &st);
+            return QStringLiteral("%1 %2 ").arg(st.st_mode).arg(st.st_size) + QString::fromLatin1(Bytes(eigen).toHex());
+        };
+        const QString voor = afdruk();
+
+        const Zoekresultaat gevonden = ZoekWoorden(eigen, bibliotheek, 5, 1, u'W', true);
+        QCOMPARE(gevonden.woorden, QStringList{"water"});
+        QCOMPARE(gevonden.eigen, 0);
+        const auto met = [&](QString melding) { return melding.replace(QStringLiteral("%1"), Natief(eigen)); };
+        QCOMPARE(gevonden.geweigerd, met(zoeken));
+        QVERIFY(!IsEigenWoord(eigen, "wzqzw"));
+        QCOMPARE(VoegEigenWoordToe(eigen, bibliotheek, "wzqzw"), met(toevoegen));
+        QCOMPARE(HaalEigenWoordWeg(eigen, "wzqzw"), met(weghalen));
+        QCOMPARE(afdruk(), voor);
+    }
+
+    // Insert adds the field's word, which Zoeken then shows first and marked;
+    // Delete on it asks, and Ja takes it out. A library word is refused.
+    void eigenWoordInDialoog()
+    {
+        QTemporaryDir map;
+        Naad.Programmamap = map.path();
+        QVERIFY(SchrijfHeel(map.filePath("library.lib"), "water\r\nwinde\r\n"));
+        Meldingen::Antwoord antwoord = Meldingen::Antwoord::Nee;
+        QStringList vragenJaNee;
+        Naad.Melding = [&](const Meldingen::Melding& m) {
+            (m.knoppen == Meldingen::Knoppen::JaNee ? vragenJaNee : meldingen) << m.tekst;
+            return m.knoppen == Meldingen::Knoppen::JaNee ? antwoord : Meldingen::Antwoord::Ok;
+        };
+        NieuwePuzzel(QStringLiteral("water"));
+        HuidigeRij = 1;
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
+        dlg.Lengte->setValue(5);
+        KlikVakje(dlg, 1);
+        dlg.ZoekKnop_Click();
+        QTest::keyClicks(dlg.Text1, "wzqzw");
+        QTest::keyClick(dlg.Text1, Qt::Key_Insert);
+        QCOMPARE(meldingen, QStringList{});
+        QCOMPARE(Bytes(map.filePath(MijnWoordenNaam)), QByteArray("wzqzw\r\n"));
+        QCOMPARE(scherm.InfoBalk, QStringLiteral("Het woord wzqzw staat nu in uw eigen woorden (mijnwoorden.lib)"));
+        QCOMPARE(Getoond(dlg.List1), QStringList{"wzqzw" + Invoer::EigenMerk});  // still narrowed by what was typed
+
+        dlg.Text1->clear();
+        dlg.ZoekKnop_Click();
+        QCOMPARE(Getoond(dlg.List1), (QStringList{"wzqzw" + Invoer::EigenMerk, "water", "winde"}));
+        QCOMPARE(dlg.Label4->text(), QStringLiteral("3 woorden"));
+        dlg.List1->setCurrentRow(0);
+        QCOMPARE(dlg.Text1->text(), QStringLiteral("wzqzw"));
+        QTest::keyClick(dlg.List1, Qt::Key_Insert);
+        QCOMPARE(meldingen, QStringList{"Het woord wzqzw staat al in uw eigen woorden."});
+        QTest::keyClick(dlg.List1, Qt::Key_Delete);  // Nee
+        QCOMPARE(vragenJaNee, QStringList{"Het woord wzqzw uit uw eigen woorden halen?"});
+        QCOMPARE(dlg.List1->count(), 3);
+        antwoord = Meldingen::Antwoord::Ja;
+        dlg.List1->setCurrentRow(0);
+        QTest::keyClick(dlg.List1, Qt::Key_Delete);
+        QCOMPARE(Getoond(dlg.List1), (QStringList{"water", "winde"}));
+        QCOMPARE(Bytes(map.filePath(MijnWoordenNaam)), QByteArray(""));
+        dlg.List1->setCurrentRow(0);
+        QTest::keyClick(dlg.List1, Qt::Key_Delete);  // a library word: nothing asked
+        QCOMPARE(vragenJaNee.size(), 2);
+        QTest::keyClick(dlg.List1, Qt::Key_Insert);
+        QCOMPARE(meldingen.last(), QStringLiteral("Het woord water staat al in de woordenlijst."));
+    }
+
+    // A word another row holds already: asked, Ja goes on to the clue, Nee
+    // leaves the dialog open. The row's own word and other words ask nothing.
+    void tweemaal_data()
+    {
+        QTest::addColumn<int>("rij");
+        QTest::addColumn<QString>("woord");
+        QTest::addColumn<int>("antwoord");  // Meldingen::Antwoord
+        QTest::addColumn<QString>("vraag");  // empty: none
+        const QString vraag = QStringLiteral("Het woord WATER staat al in rij 2 van deze puzzel.\r\nToch gebruiken?");
+        QTest::newRow("Ja") << 1 << "Water" << int(Meldingen::Antwoord::Ja) << vraag;
+        QTest::newRow("Nee") << 1 << "WATER" << int(Meldingen::Antwoord::Nee) << vraag;
+        QTest::newRow("another word") << 1 << "wolken" << int(Meldingen::Antwoord::Nee) << "";
+        QTest::newRow("the row's own word") << 2 << "water" << int(Meldingen::Antwoord::Nee) << "";
+    }
+    void tweemaal()
+    {
+        QFETCH(int, rij);
+        QFETCH(QString, woord);
+        QFETCH(int, antwoord);
+        QFETCH(QString, vraag);
+        NieuwePuzzel(QStringLiteral("water"));
+        scherm.werk.RijOpslaan(2, {QStringLiteral("water"), QStringLiteral("nat"), BeginXVoor(2)});
+        QStringList gevraagd;
+        Naad.Melding = [&](const Meldingen::Melding& m) {
+            gevraagd << m.tekst;
+            return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord(antwoord) : Meldingen::Antwoord::Ok;
+        };
+        HuidigeRij = static_cast<std::uint8_t>(rij);
+        Invoer dlg(scherm.Venster(), scherm.Lijn());
+        dlg.Lengte->setValue(int(woord.size()));
+        KlikVakje(dlg, rij);
+        dlg.Text1->setText(woord);
+        antwoorden << QStringLiteral("omschrijving");
+        dlg.OkKnop_Click();
+        QCOMPARE(gevraagd, vraag.isEmpty() ? QStringList{} : QStringList{vraag});
+        const bool door = vraag.isEmpty() || antwoord == int(Meldingen::Antwoord::Ja);
+        QCOMPARE(vragen.size(), door ? 1 : 0);
+        QCOMPARE(dlg.result() == QDialog::Accepted, door);
+        QCOMPARE(dlg.Gekozen().Woord, door ? woord : QString());
+    }
+
+    // The board's menu: "Namen in de woordenlijst" checked as the setting
+    // is, and the cursor row's word to the own list and out of it again.
+    void bordmenu()
+    {
+        QTemporaryDir map;
+        Naad.Programmamap = map.path();
+        QVERIFY(SchrijfHeel(map.filePath("library.lib"), "water\r\n"));
+        Main venster;
+        const QByteArray ini = Bytes(Schrijfpad(QStringLiteral("Wendolo.ini")));
+        QMenu* menu = venster.findChild<QMenu*>();
+        QVERIFY(menu);
+        const auto actie = [&](const QString& tekst) -> QAction* {
+            emit menu->aboutToShow();
+            for (QAction* a : menu->actions())
+                if (a->isVisible() && a->text().startsWith(tekst))
+                    return a;
+            return nullptr;
+        };
+        QAction* namen = actie(QStringLiteral("Namen in de woordenlijst"));
+        QVERIFY(namen && namen->isCheckable() && namen->isChecked());
+        namen->trigger();
+        QVERIFY(!NamenInLijst() && !actie(QStringLiteral("Namen in de woordenlijst"))->isChecked());
+        QCOMPARE(Bytes(Schrijfpad(QStringLiteral("Wendolo.ini"))), ini);
+
+        ZoekWoord = QStringLiteral("water");
+        PuzzelWoord[1] = QStringLiteral("wzqzw");
+        PuzzelWoord[2] = QStringLiteral("water");
+        venster.Bord().ZetRijen(AantalRijen());
+        venster.Bord().ZetCursor(1);
+        QVERIFY(!actie(QStringLiteral("wzqzw uit")));
+        QAction* toe = actie(QStringLiteral("wzqzw aan mijn woorden toevoegen"));
+        QVERIFY(toe && toe->isEnabled());
+        toe->trigger();
+        QCOMPARE(Bytes(MijnWoordenPad()), QByteArray("wzqzw\r\n"));
+        actie(QStringLiteral("wzqzw uit mijn woorden halen"))->trigger();
+        QCOMPARE(Bytes(MijnWoordenPad()), QByteArray(""));
+        venster.Bord().ZetCursor(2);
+        QVERIFY(!actie(QStringLiteral("water aan mijn woorden toevoegen"))->isEnabled());  // the library has it
+        QCOMPARE(meldingen, QStringList{});
     }
 };
 

@@ -33,6 +33,8 @@ def journey():
                 p.toets(dlg, 'Tab', 'space')  # Zoeken
                 p.toets(dlg, 'Tab', 'space', 'Tab')  # the first match, on to the word field
             p.toets(dlg, 'Tab', 'space')  # Ok
+            if any(w == woord for r, _, w, _ in RIJEN if r < rij):
+                p.melding('Return')  # Ja: the word stands in an earlier row already
             vraag = p.venster(r'^ Omschrijving$')
             p.typ(vraag, f'omschrijving {rij}')
             p.toets(vraag, 'Return')
