@@ -16,7 +16,9 @@ PACKAGES_PACKAGE=(dpkg-dev file)
 # desktop tools and lintian check the package.
 PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
                cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}"
-               qt6-gtk-platformtheme gnome-themes-extra)
+               qt6-gtk-platformtheme gnome-themes-extra shared-mime-info xdg-utils libglib2.0-bin nodejs npm)
+# shared-mime-info, xdg-utils, libglib2.0-bin (gio): the package journey asks the desktop's tools a puzzle's type.
+# nodejs, npm: an ipuz reader of another maker reads our exported files (PACKAGES_NPM).
 # Installed without their recommendations: those would bring printer
 # discovery and colour daemons that the private print system must not meet.
 PACKAGES_KAAL=(cups-daemon cups-client cups-filters)
@@ -50,6 +52,20 @@ install_missing() {
     if [ ${#kaal[@]} -gt 0 ]; then
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${kaal[@]}"
     fi
+}
+
+# The npm packages the tests use, put in a folder of the build by install_npm.
+# @xwordly/xword-parser: an independent ipuz parser; 1.0.5, as 1.1.0 needs a package the registry lacks.
+PACKAGES_NPM=(@xwordly/xword-parser@1.0.5)
+
+# install_npm FOLDER: the npm packages into FOLDER/node_modules, when missing.
+install_npm() {
+    local p missing=()
+    for p in "${PACKAGES_NPM[@]}"; do
+        [ -f "$1/node_modules/${p%@*}/package.json" ] || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    npm install --prefix "$1" --no-save --no-audit --no-fund --loglevel=error "${missing[@]}"
 }
 
 # build_program [target...]: configures and builds everything, or only the
