@@ -348,18 +348,7 @@ void Main::LoadKnop_Click()
 {
     LoadKnop->Animeer();
     ZetInfo(QStringLiteral("Laad een puzzel uit het bestand."));
-    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) {
-        Wijzig(QStringLiteral("puzzel laden"), [&] {
-            werk->Laden(g.puzzel, g.beeld);
-            // Just read from disk: nothing to keep until it changes.
-            opgeslagenPuzzel = HuidigePuzzel();
-            opgeslagenBord = pic->Beeld();
-        });
-        // The line speaks of the last row, filled or not.
-        if (const int n = AantalRijen(); n > 0)
-            ZetInfo(RijGevuld(n) ? Informatie
-                                 : QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
-    }).exec();
+    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) { Plaats(g); }).exec();
 }
 
 void Main::SaveKnop_Click()
@@ -499,6 +488,7 @@ void Main::Plaats(const Geladen& g)
         opgeslagenPuzzel = HuidigePuzzel();
         opgeslagenBord = pic->Beeld();
     });
+    // The line speaks of the last row, filled or not.
     if (const int n = AantalRijen(); n > 0)
         ZetInfo(RijGevuld(n) ? Informatie
                              : QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
