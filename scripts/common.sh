@@ -17,7 +17,12 @@ PACKAGES_PACKAGE=(dpkg-dev file)
 # Chromium runs on puppeteer-core, which tests/e2e/puppeteer.sh installs.
 PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
                cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}"
-               qt6-gtk-platformtheme gnome-themes-extra nodejs npm)
+               qt6-gtk-platformtheme gnome-themes-extra shared-mime-info xdg-utils libglib2.0-bin nodejs npm
+               python3-pyatspi)
+# shared-mime-info, xdg-utils, libglib2.0-bin (gio): the package journey asks the desktop's tools a puzzle's type.
+# nodejs, npm: the journey in Chromium runs on puppeteer-core (tests/e2e/puppeteer.sh), and an ipuz reader of
+# another maker reads our exported files (PACKAGES_NPM).
+# python3-pyatspi: the screen-reader journey reads the program as the desktop's accessibility bus shows it.
 # Packages that count as there when their command is: a Node.js package
 # from outside Debian brings its own npm and conflicts with Debian's, which
 # apt would then refuse to install.
@@ -57,6 +62,20 @@ install_missing() {
     if [ ${#kaal[@]} -gt 0 ]; then
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${kaal[@]}"
     fi
+}
+
+# The npm packages the tests use, put in a folder of the build by install_npm.
+# @xwordly/xword-parser: an independent ipuz parser; 1.0.5, as 1.1.0 needs a package the registry lacks.
+PACKAGES_NPM=(@xwordly/xword-parser@1.0.5)
+
+# install_npm FOLDER: the npm packages into FOLDER/node_modules, when missing.
+install_npm() {
+    local p missing=()
+    for p in "${PACKAGES_NPM[@]}"; do
+        [ -f "$1/node_modules/${p%@*}/package.json" ] || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    npm install --prefix "$1" --no-save --no-audit --no-fund --loglevel=error "${missing[@]}"
 }
 
 # build_program [target...]: configures and builds everything, or only the

@@ -17,11 +17,13 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
+#include "shell/Recent.h"
 #include "shell/Toegang.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
 #include "storage/Puzzelbestand.h"
+#include "storage/Puzzelopenen.h"
 #include "storage/Tools.h"
 
 #include <QAction>
@@ -29,12 +31,14 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <tuple>
 
 using namespace Algemeen;
 
@@ -124,6 +128,14 @@ void Main::MaakMenu()
     addAction(ongedaanActie);
     addAction(opnieuwActie);
     menu->addSeparator();
+    for (auto [tekst, toets, doe] : {std::tuple(QStringLiteral("Openen…"), Qt::Key_O, &Main::Openen),
+                                     std::tuple(QStringLiteral("Opslaan als…"), Qt::Key_S, &Main::OpslaanAls)}) {
+        QAction* a = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | toets), Qt::WindowShortcut, [this, doe] { (this->*doe)(); });
+        a->setText(tekst);
+        addAction(a);
+    }
+    recentMenu = menu->addMenu(QStringLiteral("Recente puzzels"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &Main::VulRecent);
     QAction* oplossen = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), Qt::WindowShortcut,
                               [this] { OplospaginaExporteren(this); });
     oplossen->setText(QStringLiteral("Webpagina om op te lossen…"));
@@ -388,18 +400,7 @@ void Main::LoadKnop_Click()
 {
     LoadKnop->Animeer();
     ZetInfo(QStringLiteral("Laad een puzzel uit het bestand."));
-    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) {
-        Wijzig(QStringLiteral("puzzel laden"), [&] {
-            werk->Laden(g.puzzel, g.beeld);
-            // Just read from disk: nothing to keep until it changes.
-            opgeslagenPuzzel = HuidigePuzzel();
-            opgeslagenBord = pic->Beeld();
-        });
-        // The line speaks of the last row, filled or not.
-        if (const int n = AantalRijen(); n > 0)
-            ZetInfo(RijGevuld(n) ? Informatie
-                                 : QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
-    }).exec();
+    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) { Plaats(g); }).exec();
 }
 
 void Main::SaveKnop_Click()
@@ -529,4 +530,91 @@ void Main::FocusOpEersteRij()
                 return;
             }
     });
+}
+
+void Main::Plaats(const Geladen& g)
+{
+    Wijzig(QStringLiteral("puzzel laden"), [&] {
+        werk->Laden(g.puzzel, g.beeld);
+        // Just read from disk: nothing to keep until it changes.
+        opgeslagenPuzzel = HuidigePuzzel();
+        opgeslagenBord = pic->Beeld();
+    });
+    // The line speaks of the last row, filled or not.
+    if (const int n = AantalRijen(); n > 0)
+        ZetInfo(RijGevuld(n) ? Informatie
+                             : QStringLiteral("Klik voor het invullen van de puzzelwoorden op de knoppen met het vraagteken."));
+}
+
+void Main::BestandOpenen(const QString& pad)
+{
+    const Geladen gelezen = PuzzelOpenen(pad);
+    if (!gelezen.fout.isEmpty()) {
+        Meldingen::MsgBox(gelezen.fout, Meldingen::Knoppen::Ok, QStringLiteral(" Error"), Meldingen::Pictogram::Stop);
+        return;
+    }
+    Plaats(gelezen);
+    OnthoudBestand(pad);
+}
+
+QString Main::Dialoogmap() const
+{
+    const QStringList recent = RecenteBestanden();
+    if (!recent.isEmpty() && QFileInfo(recent.front()).absoluteDir().exists())
+        return QFileInfo(recent.front()).absolutePath();
+    return Schrijfpad(QStringLiteral("puzzels"));
+}
+
+void Main::Openen()
+{
+    // Native where the desktop has one: through the portal, the dialog can
+    // reach folders a sandboxed desktop would otherwise hide.
+    const QString pad = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Puzzel openen"), Dialoogmap(),
+        QStringLiteral("Puzzels (*.pzl *.ipuz);;Wendolo-puzzels (*.pzl);;ipuz-puzzels (*.ipuz)"));
+    if (!pad.isEmpty())
+        BestandOpenen(pad);
+}
+
+void Main::OpslaanAls()
+{
+    if (ZoekWoord.isEmpty())
+        return;
+    QFileDialog dlg(this, QStringLiteral("Puzzel opslaan als"), QDir(Dialoogmap()).filePath(ZoekWoord + QStringLiteral(".pzl")),
+                    QStringLiteral("Wendolo-puzzels (*.pzl)"));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("pzl"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return;
+    const QFileInfo info(dlg.selectedFiles().front());
+    // The picture goes beside it under the same name, so the name must
+    // end in .pzl whatever the maker typed.
+    const QString naam = info.fileName().endsWith(QStringLiteral(".pzl")) ? info.fileName().chopped(4) : info.fileName();
+    if (const QString fout = Naamfout(naam); !fout.isEmpty()) {
+        Meldingen::MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
+        return;
+    }
+    if (const QString fout = PuzzelSchrijven(info.absolutePath(), naam, HuidigePuzzel(), pic->Beeld()); !fout.isEmpty()) {
+        Meldingen::MsgBox(fout);
+        return;
+    }
+    opgeslagenPuzzel = HuidigePuzzel();
+    opgeslagenBord = pic->Beeld();
+    Bewaar();
+    OnthoudBestand(QDir(info.absolutePath()).filePath(naam + QStringLiteral(".pzl")));
+    ZetInfo(QStringLiteral("De puzzel is opgeslagen als %1.").arg(QDir::toNativeSeparators(QDir(info.absolutePath()).filePath(naam + QStringLiteral(".pzl")))));
+}
+
+void Main::VulRecent()
+{
+    recentMenu->clear();
+    const QStringList recent = RecenteBestanden();
+    for (const QString& pad : recent) {
+        // The name first, as the maker knows it; the folder tells two apart.
+        auto* a = recentMenu->addAction(QFileInfo(pad).fileName() + QStringLiteral("  (")
+                                        + QDir::toNativeSeparators(QFileInfo(pad).absolutePath()) + u')');
+        connect(a, &QAction::triggered, this, [this, pad] { Commando([this, pad] { BestandOpenen(pad); }); });
+    }
+    if (recent.isEmpty())
+        recentMenu->addAction(QStringLiteral("(nog geen)"))->setEnabled(false);
 }

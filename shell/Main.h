@@ -68,6 +68,14 @@ public:
     // The board's menu at pos (global), its entries for the cursor's row.
     void ToonMenu(QPoint pos);
 
+    // A puzzle from anywhere, as Load puts one on the board (the command
+    // line's file, Openen…, the recent files); a file that cannot be used is
+    // told as Load tells it, and nothing changes.
+    void BestandOpenen(const QString& pad);
+    // The desktop's file dialog, to open a puzzle or save one anywhere.
+    void Openen();
+    void OpslaanAls();
+
     // The name of the kept design's two files.
     static inline const QString Bewaarnaam = QStringLiteral("ontwerp");
 
@@ -99,6 +107,12 @@ private:
     bool RijInvullen(int i);
     // A row whose dialog was opened from the board keeps the focus there.
     void Terugnaarbord();
+    // Puts a puzzle read from disk on the board as one change.
+    void Plaats(const Geladen& g);
+    // The recent files' submenu, filled as it opens.
+    void VulRecent();
+    // Where the file dialogs start: the folder last used, or the puzzles'.
+    QString Dialoogmap() const;
 
     Pic* pic = nullptr;
     std::unique_ptr<Werkblad> werk;
@@ -113,6 +127,7 @@ private:
     QAction* wisActie = nullptr;
     QAction* ongedaanActie = nullptr;
     QAction* opnieuwActie = nullptr;
+    QMenu* recentMenu = nullptr;
     // A command runs; clicks that arrive while it waits in an animation or
     // a dialog are ignored.
     bool bezig = false;

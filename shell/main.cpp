@@ -1,11 +1,13 @@
 // Wendolo: a program for making staircase word puzzles.
 #include "shell/Main.h"
+#include "shell/Opdrachtregel.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -45,6 +47,9 @@ QPalette Lichtpalet()
 
 int main(int argc, char** argv)
 {
+    // Help, version, export and thumbnail run without a display.
+    if (const auto status = ZonderScherm(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wendolo"));
     QApplication::setDesktopFileName(QStringLiteral("nl.wendolo.Wendolo"));  // the menu entry's icon and name
@@ -61,5 +66,8 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qt);
     Main venster;
     venster.show();
+    // After the window shows, so a message about the file has it behind it.
+    if (const QString pad = Bestandsargument(QApplication::arguments()); !pad.isEmpty())
+        QTimer::singleShot(0, &venster, [&venster, pad] { venster.BestandOpenen(pad); });
     return app.exec();
 }

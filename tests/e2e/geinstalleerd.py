@@ -5,9 +5,10 @@ was. WENDOLO_JOURNEY=thuisdicht runs the journey with a home that cannot be writ
 import glob
 import os
 import pwd
+import shutil
 import subprocess
 
-from harness import EXIT, OK, Programma, run, schrijf, verwacht
+from harness import EXIT, OK, Programma, lees_beeld, run, schrijf, verwacht, wacht
 
 EIGEN_WOORD = 'wzqzw'  # in no Dutch word list
 
@@ -63,6 +64,74 @@ class Geinstalleerd(Programma):
         return super().__exit__(soort, *rest)
 
 
+def fout_melding(p, tekst):
+    """Answers Load's error box, which must say tekst."""
+    box = p.venster(r'^ Error$', 30)
+    p.klik(box, 100, 16)  # into the text, right of the stop sign
+    p.toets(box, 'ctrl+a', 'ctrl+c')
+    gezegd = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=p.env, capture_output=True, text=True,
+                            timeout=10).stdout
+    verwacht(tekst in gezegd, f'the box said {gezegd!r}, not {tekst!r}')
+    p.toets(box, 'Return')
+    p.weg(r'^ Error$')
+
+
+def van_bestandsbeheer(p, water, ontworpen):
+    """What a file manager does with a saved puzzle: its type, its thumbnail
+    without a display, and the program opened on it; a file argument that is
+    no puzzle gives Load's message and leaves the board as it starts."""
+    share = os.path.join(p.boom, 'usr', 'share')
+    mime = os.path.join(p.tmp, 'mime')
+    shutil.copytree(os.path.join(share, 'mime'), os.path.join(mime, 'mime'))
+    run('update-mime-database', os.path.join(mime, 'mime'))
+    xdg = dict(os.environ, XDG_DATA_DIRS=f'{mime}:/usr/share', XDG_DATA_HOME=mime)
+    for vraag in (['xdg-mime', 'query', 'filetype', water], ['gio', 'info', '-a', 'standard::content-type', water]):
+        uit = subprocess.run(vraag, env=xdg, capture_output=True, text=True).stdout
+        verwacht('application/x-wendolo-puzzel' in uit, f'{vraag[0]} says {uit!r}')
+    desktop = os.path.join(share, 'applications', 'nl.wendolo.Wendolo.desktop')
+    run('desktop-file-validate', desktop)
+    verwacht('MimeType=application/x-wendolo-puzzel;' in open(desktop).read(), 'the menu entry declares no type')
+
+    with open(os.path.join(share, 'thumbnailers', 'wendolo.thumbnailer')) as f:
+        regel = next(r for r in f if r.startswith('Exec='))
+    duim = os.path.join(p.thuis, 'duim.png')
+    woorden = [{'%i': water, '%o': duim, '%s': '128'}.get(w, w) for w in regel[5:].split()]
+    opdracht = p.opdracht[:-3] + [os.path.join(p.map, woorden[0])] + woorden[1:]
+    zonder = {k: v for k, v in p.env.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
+    subprocess.run(opdracht, env=zonder, check=True, timeout=30, capture_output=True)
+    beeld = lees_beeld(duim)
+    verwacht(max(beeld.breedte, beeld.hoogte) == 128, f'the thumbnail is {beeld.breedte} x {beeld.hoogte}')
+
+    basis = list(p.opdracht)
+    main = p.start()
+    leeg = p.bord(main, 'bestand-start').data
+    p.proc.kill()
+    p.proc.wait()
+    p.opdracht = basis + [water]
+    main = p.start()
+    wacht(lambda: p.bord(main, 'bestand-geopend').stuk(0, 0, 460, 449).data == ontworpen,
+          'wendolo FILE.pzl does not show the puzzle', timeout=5, stap=0.3)
+    p.proc.kill()
+    p.proc.wait()
+
+    kapot = os.path.join(p.tmp, 'kapot.pzl')
+    schrijf(kapot, b'"Wendolo trappuzzel"\r\n1,2')
+    groot = os.path.join(p.tmp, 'groot.pzl')
+    schrijf(groot, open(water, 'rb').read() + b' ' * (1 << 20))
+    pijp = os.path.join(p.tmp, 'pijp.pzl')
+    os.mkfifo(pijp, 0o644)
+    for pad in (kapot, groot):
+        os.chmod(pad, 0o644)
+    for pad in (kapot, groot, pijp, os.path.join(p.tmp, 'weg.pzl')):
+        p.opdracht = basis + [pad]
+        main = p.start()
+        fout_melding(p, 'Selecteer eerst een puzzel!')
+        verwacht(p.bord(main, 'bestand-fout').data == leeg, f'{pad} changed the board')
+        p.proc.kill()
+        p.proc.wait()
+    p.opdracht = basis
+
+
 def journey():
     with Geinstalleerd() as p:
         d = p.gegevens
@@ -102,6 +171,7 @@ def journey():
                  'library.lib puzzels/eigen.bmp puzzels/eigen.pzl puzzels/water.bmp puzzels/water.pzl').split()],
                  f'the home holds {geschreven}')
         p.boom_ongewijzigd()
+        van_bestandsbeheer(p, os.path.join(d, 'puzzels', 'water.pzl'), ontworpen)
 
 
 def thuisdicht():
