@@ -7,7 +7,9 @@
 #include "board/Bord.h"
 #include "design/Invoer.h"
 #include "design/Start.h"
+#include "output/Afbeelding.h"
 #include "output/Afdrukken.h"
+#include "output/Bordbestanden.h"
 #include "output/Exporteren.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Hulppagina.h"
@@ -22,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -118,6 +121,26 @@ void Main::MaakMenu()
     opnieuwActie->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(ongedaanActie);
     addAction(opnieuwActie);
+    // The board leaves the program: as the pages a teacher hands out, the
+    // puzzle without letters and its answer key, or as a picture.
+    menu->addSeparator();
+    const auto tekening = [this](bool letters) { return Tekening(pic->Beeld(), pic->Vlak().Achtergrond, letters); };
+    const auto uitvoer = [&](const char* tekst, QKeySequence toets, auto doe) {
+        QAction* a = actie(toets, Qt::WindowShortcut, doe);
+        a->setText(QString::fromUtf8(tekst));
+        addAction(a);
+    };
+    uitvoer("Als PDF opslaan…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
+        if (!ZoekWoord.isEmpty())
+            AlsPdfOpslaan(this, ModelPagina(pic->Beeld(), pic->Vlak().Achtergrond, false, true));
+    });
+    uitvoer("Bord kopiëren", QKeySequence::Copy, [tekening] {
+        QGuiApplication::clipboard()->setImage(BordAfbeelding(tekening(true)));
+    });
+    uitvoer("Bord als afbeelding opslaan…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            [this, tekening] { AfbeeldingOpslaan(this, tekening(true)); });
+    uitvoer("Bord zonder letters als afbeelding opslaan…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+            [this, tekening] { AfbeeldingOpslaan(this, tekening(false)); });
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });
