@@ -3,7 +3,20 @@
 
 #include "model/Algemeen.h"
 
+#include <QPainter>
+
 using namespace Algemeen;
+
+namespace {
+
+// A box's letter, which a surface without letters leaves out.
+void Letter(Tekenvlak& bord, int x, int y, QChar c)
+{
+    if (bord.Letters)
+        bord.text(x + LetterDx, y + LetterDy, Hoofdletter(c));
+}
+
+} // namespace
 
 Tekenvlak NieuwBord(const QImage& begin)
 {
@@ -19,7 +32,7 @@ void TekenZoekWoord(Tekenvlak& bord, const QString& woord)
     for (int i = 1; i <= woord.size(); ++i) {
         const int y = RijY(i);
         bord.box(KolomX, y, KolomX + HokBreedte, y + HokHoogte, Qt::black);
-        bord.text(KolomX + LetterDx, y + LetterDy, Hoofdletter(woord[i - 1]));
+        Letter(bord, KolomX, y, woord[i - 1]);
     }
 }
 
@@ -36,7 +49,7 @@ void TekenRij(Tekenvlak& bord, int i)
     bord.VulKleur = KleurPuzzelWoord.Waarde();
     for (QChar c : woord) {
         bord.box(x, y, x + HokBreedte, y + HokHoogte, Qt::black);
-        bord.text(x + LetterDx, y + LetterDy, Hoofdletter(c));
+        Letter(bord, x, y, c);
         x += HokBreedte;
     }
     // The column goes over the row's crossing box, in the column's fill.
@@ -71,10 +84,73 @@ void TekenLetters(Tekenvlak& bord)
     for (int i = 1; i <= n; ++i) {
         int x = BeginX[i];
         for (QChar c : PuzzelWoord[i]) {
-            bord.text(x + LetterDx, RijY(i) + LetterDy, Hoofdletter(c));
+            Letter(bord, x, RijY(i), c);
             x += HokBreedte;
         }
     }
     for (int i = 1; i <= n; ++i)
-        bord.text(KolomX + LetterDx, RijY(i) + LetterDy, Hoofdletter(ZoekWoord[i - 1]));
+        Letter(bord, KolomX, RijY(i), ZoekWoord[i - 1]);
+}
+
+void TekenBord(Tekenvlak& bord)
+{
+    LeegBord(bord);
+    TekenZoekWoord(bord, ZoekWoord);
+    for (int i = 1; i <= AantalRijen(); ++i)
+        if (RijGevuld(i))
+            TekenRij(bord, i);
+}
+
+std::optional<bool> Modelbord(const QImage& beeld, QColor achtergrond)
+{
+    for (bool letters : {true, false}) {
+        Tekenvlak model = NieuwBord();
+        model.Achtergrond = achtergrond;
+        model.Letters = letters;
+        TekenBord(model);
+        if (model.Beeld == beeld)
+            return letters;
+    }
+    return std::nullopt;
+}
+
+Bordtekening Tekening(const QImage& beeld, QColor achtergrond, bool letters)
+{
+    if (Modelbord(beeld, achtergrond))
+        return {QImage(), achtergrond, letters};
+    if (letters)
+        return {beeld, achtergrond, true};
+    Tekenvlak kopie = NieuwBord(beeld);
+    WisLetters(kopie);
+    return {kopie.Beeld, achtergrond, false};
+}
+
+void Teken(QPainter& p, const Bordtekening& b, const QRectF& doel)
+{
+    p.save();
+    p.translate(doel.topLeft());
+    p.scale(doel.width() / BordBreedte, doel.height() / BordHoogte);
+    if (b.Beeld.isNull()) {
+        Tekenvlak vlak(p, BordBreedte, BordHoogte, b.Achtergrond, BordLettertype());
+        vlak.Letters = b.Letters;
+        TekenBord(vlak);
+    } else {
+        p.drawImage(QPoint(0, 0), b.Beeld);
+    }
+    p.restore();
+}
+
+QRect Puzzelvak()
+{
+    const int n = AantalRijen();
+    if (n == 0)
+        return QRect(0, 0, BordBreedte, BordHoogte);
+    // The column, every row with its number cell, the outlines' last pixels.
+    QRect vak(KolomX, RijY(1), HokBreedte + 1, HokHoogte * n + 1);
+    for (int i = 1; i <= n; ++i)
+        if (RijGevuld(i)) {
+            const int links = BeginX[i] - (i <= 9 ? RijNummerDxKort : RijNummerDxLang);
+            vak |= QRect(links, RijY(i), BeginX[i] + HokBreedte * int(PuzzelWoord[i].size()) + 1 - links, HokHoogte + 1);
+        }
+    return vak;
 }

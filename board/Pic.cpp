@@ -25,7 +25,13 @@ protected:
     void paintEvent(QPaintEvent* e) override
     {
         QPainter p(this);
-        p.drawImage(e->rect(), vlak.Beeld, e->rect());
+        if (devicePixelRatioF() > 1 && pic->Scherp()) {
+            p.setClipRect(e->rect());
+            p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            Teken(p, *pic->Scherp(), rect());
+        } else {
+            p.drawImage(e->rect(), vlak.Beeld, e->rect());
+        }
         // Only for the keyboard, as the buttons show their focus frames: a
         // window that hands the board its focus by itself keeps its look.
         if (pic->hasFocus() && pic->Cursor() > 0 && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
@@ -55,15 +61,41 @@ Pic::Pic(QWidget* parent, const QImage& begin) : QFrame(parent), vlak(NieuwBord(
     gebied->setGeometry(2, 2, BordBreedte, BordHoogte);
 }
 
-void Pic::Ververs() { gebied->update(); }
-void Pic::WisLetters() { ::WisLetters(vlak); gebied->update(); }
-void Pic::TekenLetters() { ::TekenLetters(vlak); gebied->update(); }
+void Pic::Ververs()
+{
+    scherpOud = true;
+    gebied->update();
+}
+
+void Pic::WisLetters()
+{
+    ::WisLetters(vlak);
+    Ververs();
+}
+
+void Pic::TekenLetters()
+{
+    ::TekenLetters(vlak);
+    Ververs();
+}
+
+const std::optional<Bordtekening>& Pic::Scherp()
+{
+    if (scherpOud) {
+        scherpOud = false;
+        const std::optional<bool> letters = Modelbord(vlak.Beeld, vlak.Achtergrond);
+        scherp.reset();
+        if (letters)
+            scherp = Bordtekening{QImage(), vlak.Achtergrond, *letters};
+    }
+    return scherp;
+}
 
 void Pic::box(int x1, int y1, int x2, int y2, QColor lijn, bool vast)
 {
     vlak.VulVast = vast;
     vlak.box(x1, y1, x2, y2, lijn);
-    gebied->update();
+    Ververs();
 }
 
 void Pic::ZetCursor(int rij)

@@ -2,11 +2,14 @@
 // the 503 x 449 drawing area, which only blits the retained bitmap; the row
 // buttons are children of the drawing area, so board coordinates place them.
 // With the keyboard focus it shows a row cursor over the bitmap, never in it.
+// On a screen of more than one device pixel per pixel, a bitmap the model
+// draws is drawn anew as shapes and text at the screen's own resolution.
 #pragma once
 
-#include "board/Tekenvlak.h"
+#include "board/Bord.h"
 
 #include <QFrame>
+#include <optional>
 
 class Pic : public QFrame
 {
@@ -23,6 +26,9 @@ public:
     const Tekenvlak& Vlak() const { return vlak; }
     QImage Beeld() const { return vlak.Beeld; }
     void Ververs();
+    // The board as the screen draws it above one device pixel per pixel:
+    // from the model where the bitmap is what it draws; nullopt: the bitmap.
+    const std::optional<Bordtekening>& Scherp();
 
     // The board operations a print or an export borrows the board for.
     void WisLetters();
@@ -51,6 +57,8 @@ protected:
 private:
     QWidget* gebied;
     Tekenvlak vlak;
+    std::optional<Bordtekening> scherp;
+    bool scherpOud = true;  // the bitmap changed since scherp was judged
     int cursor = 0;
     int rijen = 0;
 };

@@ -26,35 +26,62 @@ QFont BordLettertype() { return Lettertype(MsSansSerif, 9.75, true, true); }
 QFont VoorbeeldLettertype() { return Lettertype(MsSansSerif, 8.25, true, true); }
 
 Tekenvlak::Tekenvlak(int breedte, int hoogte, QColor achtergrond, QFont font, const QImage& begin)
-    : Beeld(breedte, hoogte, QImage::Format_RGB32), Achtergrond(achtergrond), Font(std::move(font))
+    : Beeld(breedte, hoogte, QImage::Format_RGB32), Achtergrond(achtergrond), Font(std::move(font)),
+      maat(breedte, hoogte)
 {
     Plaats(begin);
 }
 
-void Tekenvlak::Wis() { Beeld.fill(Achtergrond); }
+Tekenvlak::Tekenvlak(QPainter& p, int breedte, int hoogte, QColor achtergrond, QFont font)
+    : Achtergrond(achtergrond), Font(std::move(font)), doel(&p), maat(breedte, hoogte)
+{
+    // Off the bitmap, letters are smoothed like any other text at that size;
+    // the unsmoothed glyphs only serve the bitmap's exact repainting.
+    Font.setStyleStrategy(QFont::PreferDefault);
+}
+
+void Tekenvlak::Schilder(const std::function<void(QPainter&)>& teken)
+{
+    if (doel) {
+        doel->save();
+        teken(*doel);
+        doel->restore();
+        return;
+    }
+    QPainter p(&Beeld);
+    teken(p);
+}
+
+void Tekenvlak::Wis()
+{
+    Schilder([this](QPainter& p) { p.fillRect(QRect(QPoint(0, 0), maat), Achtergrond); });
+}
 
 void Tekenvlak::box(int x1, int y1, int x2, int y2, QColor lijn)
 {
-    QPainter p(&Beeld);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(lijn, 1));
-    p.setBrush(VulVast ? QBrush(VulKleur) : QBrush(Qt::NoBrush));
-    // With a 1-pixel pen Qt puts the outline of QRect(x, y, w, h) on columns
-    // x and x + w, so the width is the distance between the two outlines.
-    p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
+    Schilder([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(lijn, 1));
+        p.setBrush(VulVast ? QBrush(VulKleur) : QBrush(Qt::NoBrush));
+        // The 1-unit pen runs down the middle of columns x1 and x2, which on
+        // the bitmap is exactly those pixels and, scaled, the same strips.
+        p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1, y2 - y1));
+    });
 }
 
 void Tekenvlak::text(int x, int y, const QString& s)
 {
-    QPainter p(&Beeld);
-    p.setFont(Font);
-    p.setPen(TekstKleur);
-    p.drawText(QPoint(x, y + QFontMetrics(Font, &Beeld).ascent()), s);
+    Schilder([&](QPainter& p) {
+        p.setFont(Font);
+        p.setPen(TekstKleur);
+        // The bitmap's own ascent places the baseline everywhere, so a scaled
+        // letter sits where the screen's does.
+        p.drawText(QPointF(x, y + QFontMetrics(Font).ascent()), s);
+    });
 }
 
 void Tekenvlak::Plaats(const QImage& beeld)
 {
     Wis();
-    QPainter p(&Beeld);
-    p.drawImage(QPoint(0, 0), beeld);
+    Schilder([&](QPainter& p) { p.drawImage(QPoint(0, 0), beeld); });
 }

@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QPrinterInfo>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -104,6 +106,14 @@ void Afdrukken::MaakOpties()
     Label4 = Etiket(Frame1, QStringLiteral("Met border om puzzel"), Twips(2250, 660), Tekstgrijs, font);
     Check3 = vakje(Twips(1950, 960, 225, 225), &Afdrukken::Check3_Click);
     Label5 = Etiket(Frame1, QStringLiteral("Met datum en tijd afdrukken"), Twips(2250, 990), Tekstgrijs, font);
+    // Off by default, so a print is the puzzle alone, as it always was; its
+    // label names what a tick adds rather than flipping with it.
+    Check4 = new QCheckBox(Frame1);
+    Check4->setGeometry(Twips(1950, 1290, 225, 225));
+    Label7 = Etiket(Frame1, QStringLiteral("Oplossing op pagina 2"), Twips(2250, 1320), Tekstgrijs, font);
+    PdfKnop = new QPushButton(QStringLiteral("Als PDF opslaan…"), Frame1);
+    PdfKnop->setGeometry(Twips(1950, 1680, 1740, 360));
+    connect(PdfKnop, &QPushButton::clicked, this, &Afdrukken::PdfKnop_Click);
 }
 
 void Afdrukken::MaakKnoppen()
@@ -154,13 +164,7 @@ void Afdrukken::OkKnop_Click()
     // Everything is read at the click: a click on Check1 during the sweep
     // must not change whether the letters are blanked and restored.
     const bool zonderTekst = Algemeen::ZonderTekst;
-    Paginagegevens pagina;
-    pagina.KopTekst = Algemeen::KopTekst;
-    for (int i = 1; i <= Algemeen::AantalRijen(); ++i)
-        pagina.Omschrijvingen << Algemeen::Omschrijving[i];
-    pagina.MetBorder = Check2->isChecked();
-    pagina.MetDatum = Check3->isChecked();
-    pagina.Aantal = Aantal->value();
+    Paginagegevens pagina = Gegevens(!zonderTekst);
 
     OkKnop->Animeer();
     if (zonderTekst)
@@ -172,7 +176,6 @@ void Afdrukken::OkKnop_Click()
     });
     Scannen();
 
-    pagina.Bord = bord.Beeld();
     pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
     std::unique_ptr<Printerlaag> uitvoer = MaakPrinter(printer);
     const bool gelukt = DrukPagina(*uitvoer, pagina);
@@ -186,6 +189,39 @@ void Afdrukken::OkKnop_Click()
         Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + uitvoer->Fout());
     else if (gelukt && !uitvoer->Bestand().isEmpty())
         OpenBestand(this, uitvoer->Bestand());
+}
+
+Paginagegevens Afdrukken::Gegevens(bool letters) const
+{
+    Paginagegevens pagina = ModelPagina(bord.Beeld(), bord.Vlak().Achtergrond, letters, Check4->isChecked());
+    pagina.MetBorder = Check2->isChecked();
+    pagina.MetDatum = Check3->isChecked();
+    pagina.Aantal = Aantal->value();
+    return pagina;
+}
+
+void Afdrukken::PdfKnop_Click()
+{
+    const Bezig wacht(bezig);
+    if (wacht)
+        AlsPdfOpslaan(this, Gegevens(!Algemeen::ZonderTekst));
+}
+
+QString AlsPdfOpslaan(QWidget* ouder, const Paginagegevens& g)
+{
+    QString pad = QFileDialog::getSaveFileName(ouder, QStringLiteral("Als PDF opslaan"),
+                                               Schrijfpad(QStringLiteral("puzzel.pdf")),
+                                               QStringLiteral("PDF-bestanden (*.pdf)"));
+    if (pad.isEmpty())
+        return {};
+    if (!pad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        pad += QStringLiteral(".pdf");
+    Papier pdf(pad, QString());
+    if (!DrukPagina(pdf, g)) {
+        Meldingen::MsgBox(QStringLiteral("Er is geen PDF opgeslagen.\r\n") + pdf.Fout());
+        return {};
+    }
+    return pad;
 }
 
 void Afdrukken::Scannen()

@@ -1,9 +1,11 @@
-// Afdrukken: the print dialog. Three options, the number of copies, a fixed
+// Afdrukken: the print dialog. Four options, the number of copies, a fixed
 // miniature of the page, and the print command that sweeps over the
-// miniature and sends the page off. Printing leaves the dialog open.
+// miniature and sends the page off; the same pages also go into a PDF the
+// maker names. Printing leaves the dialog open.
 #pragma once
 
 #include "output/Miniatuur.h"
+#include "output/Pagina.h"
 #include "shell/Bouwstenen.h"
 
 #include <QDialog>
@@ -16,7 +18,13 @@ class Printerlaag;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QScrollBar;
+
+// Asks for a PDF file in the desktop's file dialog and writes the pages of
+// g into it; the file written, or the empty text when the maker chose none
+// or it could not be written (which the maker is told).
+QString AlsPdfOpslaan(QWidget* ouder, const Paginagegevens& g);
 
 class Afdrukken : public QDialog
 {
@@ -37,6 +45,10 @@ public:
     QLabel* Label4 = nullptr;
     QCheckBox* Check3 = nullptr;
     QLabel* Label5 = nullptr;
+    // The answer key and the PDF, in the space the designed controls leave.
+    QCheckBox* Check4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* PdfKnop = nullptr;
     QLabel* Label6 = nullptr;
     PlaatjesKnop* OkKnop = nullptr;
     PlaatjesKnop* ExitKnop = nullptr;
@@ -49,6 +61,7 @@ public:
     void Check3_Click();
     void Aantal_Change();
     void OkKnop_Click();
+    void PdfKnop_Click();
     void ExitKnop_Click();
     void Scannen();
 
@@ -59,6 +72,8 @@ private:
     void MaakMiniatuur();
     void MaakOpties();
     void MaakKnoppen();
+    // The pages as the options stand, the board's letters as given.
+    Paginagegevens Gegevens(bool letters) const;
 
     Pic& bord;
     Infolijn info;

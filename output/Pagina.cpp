@@ -1,6 +1,7 @@
 // The page in the order the printer receives it.
 #include "output/Pagina.h"
 
+#include "model/Algemeen.h"
 #include "output/Printerlaag.h"
 
 using namespace Paginamaat;
@@ -12,17 +13,16 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 }
 
-bool DrukPagina(Printerlaag& p, const Paginagegevens& g)
+// One page: the puzzle, or with the board and answer of the key.
+void DrukBlad(Printerlaag& p, const Paginagegevens& g, const QString& kop, const Bordtekening& b, const QString& antwoord)
 {
-    p.ZetAantal(g.Aantal);
-
     p.ZetFont(Arial, 12, true);
     p.ZetKleur(QColor(60, 0, 0));
     p.ZetPositie(Links, KopY);
-    p.Print(g.KopTekst);
+    p.Print(kop);
 
-    const QRect bord(Links, BordY, g.Bord.width() * Twips, g.Bord.height() * Twips);
-    p.Plaatje(g.Bord, bord);
+    const QRect bord(Links, BordY, Algemeen::BordBreedte * Twips, Algemeen::BordHoogte * Twips);
+    p.Bord(b, bord);
     if (g.MetBorder)
         p.Rechthoek(QPoint(Links - BorderMarge, BordY - BorderMarge),
                     QPoint(bord.x() + bord.width() + BorderMarge, bord.y() + bord.height() + BorderMarge),
@@ -47,9 +47,36 @@ bool DrukPagina(Printerlaag& p, const Paginagegevens& g)
     y += AntwoordAfstand;
     p.ZetKleur(QColor(0, 60, 0));
     p.ZetPositie(Links, y);
-    p.Print(AntwoordRegel);
+    p.Print(antwoord);
+}
 
+bool DrukPagina(Printerlaag& p, const Paginagegevens& g)
+{
+    p.ZetAantal(g.Aantal);
+    DrukBlad(p, g, g.KopTekst, g.Bord, AntwoordRegel);
+    if (g.MetOplossing) {
+        p.NieuwePagina();
+        DrukBlad(p, g, OplossingKop(g.KopTekst), g.Oplossing,
+                 AntwoordRegel.left(AntwoordRegel.indexOf(u'.')) + Algemeen::Hoofdletters(g.ZoekWoord));
+    }
     return p.EindeDocument();
+}
+
+QString OplossingKop(const QString& kop) { return kop + QStringLiteral(" (oplossing)"); }
+
+Paginagegevens ModelPagina(const QImage& bord, QColor veld, bool letters, bool oplossing)
+{
+    Paginagegevens g;
+    g.KopTekst = Algemeen::KopTekst;
+    for (int i = 1; i <= Algemeen::AantalRijen(); ++i)
+        g.Omschrijvingen << Algemeen::Omschrijving[i];
+    g.Bord = Tekening(bord, veld, letters);
+    g.MetOplossing = oplossing;
+    if (oplossing)
+        g.Oplossing = Tekening(bord, veld, true);
+    g.ZoekWoord = Algemeen::ZoekWoord;
+    g.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
+    return g;
 }
 
 QString OmschrijvingsRegel(int i, const QString& tekst)

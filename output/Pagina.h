@@ -1,9 +1,11 @@
-// The printed page: header, board picture, border, date line, the numbered
-// clues and the answer line, laid out in twips on a Printerlaag.
+// The printed page: header, board, border, date line, the numbered clues
+// and the answer line, laid out in twips on a Printerlaag; and the answer
+// key, the same page with the letters, as a second page.
 #pragma once
 
+#include "board/Bord.h"
+
 #include <QDateTime>
-#include <QImage>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -12,15 +14,27 @@ class Printerlaag;
 
 struct Paginagegevens {
     QString KopTekst;
-    QImage Bord;                 // printed at 15 twips per pixel
+    Bordtekening Bord;           // printed at 15 twips per board pixel
     QStringList Omschrijvingen;  // the clues of rows 1..n, in order
     bool MetBorder = true;
     bool MetDatum = true;
     int Aantal = 1;
     QString DatumRegel;
+    // The answer key as page 2: the board with its letters, the search word.
+    bool MetOplossing = false;
+    Bordtekening Oplossing;
+    QString ZoekWoord;
 };
 
-// Draws the page and ends the document; the printer's verdict.
+// The page of the puzzle in the model, its board drawn from the screen's
+// picture bord on a field in veld: with or without letters, with or
+// without the answer key; as the print dialog starts, otherwise.
+Paginagegevens ModelPagina(const QImage& bord, QColor veld, bool letters, bool oplossing);
+
+// The answer key's header: the page's header, marked.
+QString OplossingKop(const QString& kop);
+
+// Draws the page (and the answer key) and ends the document; the printer's verdict.
 bool DrukPagina(Printerlaag& printer, const Paginagegevens& pagina);
 
 // "14:05:33 / 5-12-2003": the time in the locale's long time format without

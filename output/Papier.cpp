@@ -69,15 +69,11 @@ bool PaginaPast(QSizeF twips, int laagsteRegel)
     return twips.height() > twips.width() && twips.width() > rechts && twips.height() > onder;
 }
 
-int Vergroting(int dpi)
-{
-    const int perPixel = 1440 / Paginamaat::Twips;
-    return std::max(1, (std::min(dpi, 600) + perPixel - 1) / perPixel);
-}
-
-Papier::Papier(QString pdf, QString printer) : pdf(std::move(pdf)), printer(std::move(printer)) {}
+Papier::Papier(QString pdf, QString printer) : pdf(std::move(pdf)), printer(std::move(printer)), paginas(1) {}
 
 void Papier::ZetAantal(int kopieen) { aantal = qBound(1, kopieen, 20); }
+
+void Papier::NieuwePagina() { paginas.emplace_back(); }
 
 void Papier::ZetFont(const QString& naam, int punten, bool vet)
 {
@@ -86,24 +82,24 @@ void Papier::ZetFont(const QString& naam, int punten, bool vet)
     QFont f(naam);
     f.setPixelSize(punten * 20);
     f.setBold(vet);
-    stappen.push_back([f](QPainter&, Stand& s) { s.font = f; });
+    paginas.back().push_back([f](QPainter&, Stand& s) { s.font = f; });
 }
 
 void Papier::ZetKleur(QColor kleur)
 {
-    stappen.push_back([kleur](QPainter&, Stand& s) { s.kleur = kleur; });
+    paginas.back().push_back([kleur](QPainter&, Stand& s) { s.kleur = kleur; });
 }
 
 void Papier::ZetPositie(int x, int y)
 {
     huidigeY = y;
-    stappen.push_back([x, y](QPainter&, Stand& s) { s.positie = QPointF(x, y); });
+    paginas.back().push_back([x, y](QPainter&, Stand& s) { s.positie = QPointF(x, y); });
 }
 
 void Papier::Print(const QString& regel)
 {
     laagsteRegel = std::max(laagsteRegel, huidigeY);
-    stappen.push_back([regel](QPainter& p, Stand& s) {
+    paginas.back().push_back([regel](QPainter& p, Stand& s) {
         p.setFont(s.font);
         p.setPen(s.kleur);
         // The position is the top-left of the character cell, not the baseline.
@@ -111,22 +107,16 @@ void Papier::Print(const QString& regel)
     });
 }
 
-void Papier::Plaatje(const QImage& beeld, QRect doel)
+void Papier::Bord(const Bordtekening& bord, QRect doel)
 {
-    // Every pixel a whole block of equal pixels: the device's own scaling
-    // then has nothing to blur or ring. One enlargement serves every copy,
-    // so the PDF holds the picture once.
-    stappen.push_back([beeld, doel, groot = QImage()](QPainter& p, Stand& s) mutable {
-        const QSize maat = beeld.size() * s.vergroting;
-        if (groot.size() != maat)
-            groot = beeld.scaled(maat, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        p.drawImage(doel, groot);
-    });
+    // Shapes and text at the device's own resolution: nothing to enlarge,
+    // so a print holds no picture of the board in memory or in the file.
+    paginas.back().push_back([bord, doel](QPainter& p, Stand&) { ::Teken(p, bord, doel); });
 }
 
 void Papier::Rechthoek(QPoint van, QPoint tot, QColor kleur)
 {
-    stappen.push_back([van, tot, kleur](QPainter& p, Stand&) {
+    paginas.back().push_back([van, tot, kleur](QPainter& p, Stand&) {
         p.setPen(QPen(kleur, 0));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(van, tot).normalized());
@@ -191,7 +181,7 @@ bool Papier::NaarPrinter()
         schrijver.setCreator(QStringLiteral("Wendolo"));
         schrijver.setResolution(instellingen.resolution());
         schrijver.setPageLayout(layout);
-        // The print system makes the copies: one page, one job.
+        // The print system makes the copies: one set, one job.
         if (!Teken(schrijver, 1))
             return Mislukt(QStringLiteral("De pagina voor de printer %1 kon niet worden gemaakt.").arg(printer));
     }
@@ -232,6 +222,8 @@ bool Papier::Verstuur(const QByteArray& document, const QString& papier)
     cups_option_t* opties = nullptr;
     int n = CUPS(cupsAddOption)("copies", QByteArray::number(aantal).constData(), 0, &opties);
     n = CUPS(cupsAddOption)("media", papier.toUtf8().constData(), n, &opties);
+    // Puzzle and answer key stay together, copy after copy.
+    n = CUPS(cupsAddOption)("collate", "true", n, &opties);
     const int opdracht = CUPS(cupsCreateJob)(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
     CUPS(cupsFreeOptions)(n, opties);
 
@@ -305,24 +297,27 @@ bool Papier::NaarPdf()
     return true;
 }
 
-bool Papier::Teken(QPagedPaintDevice& apparaat, int paginas)
+bool Papier::Teken(QPagedPaintDevice& apparaat, int sets)
 {
     QPainter p;
     if (!p.begin(&apparaat))
         return false;
-    // Without this hint Qt stores pictures as JPEG.
+    // Without this hint Qt stores pictures as JPEG: a board that is only a
+    // bitmap must stay lossless.
     p.setRenderHint(QPainter::LosslessImageRendering);
     const double schaal = apparaat.logicalDpiX() / TwipsPerInch;
-    for (int k = 0; k < paginas; ++k) {
-        if (k > 0 && !apparaat.newPage())
-            return false;
-        p.save();
-        p.scale(schaal, schaal);
-        Stand stand;
-        stand.vergroting = Vergroting(apparaat.logicalDpiX());
-        for (const Stap& stap : stappen)
-            stap(p, stand);
-        p.restore();
-    }
+    bool eerste = true;
+    for (int k = 0; k < sets; ++k)
+        for (const std::vector<Stap>& pagina : paginas) {
+            if (!eerste && !apparaat.newPage())
+                return false;
+            eerste = false;
+            p.save();
+            p.scale(schaal, schaal);
+            Stand stand;
+            for (const Stap& stap : pagina)
+                stap(p, stand);
+            p.restore();
+        }
     return p.end();
 }

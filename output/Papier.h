@@ -1,6 +1,6 @@
-// The real printer layer. It keeps the page's operations and plays them at
-// the end of the document: as one job on the printer the dialog found, or,
-// without a printer, into a PDF file, one page per copy.
+// The real printer layer. It keeps the pages' operations and plays them at
+// the end of the document: as one job on the printer the dialog found, or
+// into a PDF file, every copy's pages in turn.
 #pragma once
 
 #include "output/Printerlaag.h"
@@ -18,15 +18,16 @@ class QPrinterInfo;
 class Papier : public Printerlaag
 {
 public:
-    // printer: the print system's queue; empty: the page goes into pdf.
+    // printer: the print system's queue; empty: the pages go into pdf.
     Papier(QString pdf, QString printer);
 
     void ZetAantal(int kopieen) override;
+    void NieuwePagina() override;
     void ZetFont(const QString& naam, int punten, bool vet) override;
     void ZetKleur(QColor kleur) override;
     void ZetPositie(int x, int y) override;
     void Print(const QString& regel) override;
-    void Plaatje(const QImage& beeld, QRect doel) override;
+    void Bord(const Bordtekening& bord, QRect doel) override;
     void Rechthoek(QPoint van, QPoint tot, QColor kleur) override;
     bool EindeDocument() override;
 
@@ -39,7 +40,6 @@ private:
         QFont font;
         QColor kleur = Qt::black;
         QPointF positie;
-        int vergroting = 1;
     };
     using Stap = std::function<void(QPainter&, Stand&)>;
 
@@ -55,15 +55,15 @@ private:
     // After a failed call into CUPS: its own verdict where it has one,
     // otherwise `anders`.
     bool CupsMislukt(const QString& anders);
-    // Plays the page `paginas` times; false when the device would not paint.
-    bool Teken(QPagedPaintDevice& apparaat, int paginas);
+    // Plays the pages `sets` times; false when the device would not paint.
+    bool Teken(QPagedPaintDevice& apparaat, int sets);
 
     QString pdf;
     QString printer;
     int aantal = 1;
     int huidigeY = 0;
     int laagsteRegel = 0;
-    std::vector<Stap> stappen;
+    std::vector<std::vector<Stap>> paginas;  // one list of operations per page
     QString fout;
     QString bestand;
 };
@@ -73,6 +73,3 @@ private:
 // enough for that line.
 bool PaginaPast(QSizeF twips, int laagsteRegel);
 
-// The whole factor by which each board pixel is enlarged for a device, so
-// the picture is at least as fine as the device's dots (up to 600 dpi).
-int Vergroting(int dpi);

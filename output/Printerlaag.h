@@ -4,28 +4,31 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QString>
+
+struct Bordtekening;
 
 class Printerlaag
 {
 public:
     virtual ~Printerlaag() = default;
 
-    // 1..20 identical pages.
+    // 1..20 identical sets of the pages.
     virtual void ZetAantal(int kopieen) = 0;
+    // Ends a page; what follows goes on the next one of the same set.
+    virtual void NieuwePagina() = 0;
     virtual void ZetFont(const QString& naam, int punten, bool vet) = 0;
     virtual void ZetKleur(QColor kleur) = 0;
     // The top-left of the next line's first character cell.
     virtual void ZetPositie(int x, int y) = 0;
     // One line at the current position, never wrapped or clipped.
     virtual void Print(const QString& regel) = 0;
-    // The whole picture stretched into the target rectangle.
-    virtual void Plaatje(const QImage& beeld, QRect doel) = 0;
+    // The whole board stretched into the target rectangle.
+    virtual void Bord(const Bordtekening& bord, QRect doel) = 0;
     // A thin outline through both corners, not filled.
     virtual void Rechthoek(QPoint van, QPoint tot, QColor kleur) = 0;
-    // Sends the page off; false when nothing was printed, the reason in
+    // Sends the pages off; false when nothing was printed, the reason in
     // Fout() (empty when the user chose not to print).
     virtual bool EindeDocument() = 0;
 

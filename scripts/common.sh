@@ -8,14 +8,16 @@ BUILD="$TOP/build"
 # libcups2-dev: the printer hands its jobs to CUPS itself, to hear whether
 # they were taken.
 # qt6-translations-l10n: Qt's own buttons in Dutch.
+# qt6-svg-dev: the board saved as an SVG drawing.
 PACKAGES_BUILD=(cmake g++ make qt6-base-dev libgl-dev libcups2-dev fonts-liberation fonts-dejavu-core wdutch
-                qt6-translations-l10n)
+                qt6-translations-l10n qt6-svg-dev)
 # dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
 PACKAGES_PACKAGE=(dpkg-dev file)
 # cups-*: the print journey runs a private cupsd with a PDF printer; the
-# desktop tools and lintian check the package. nodejs, npm: the journey in
-# Chromium runs on puppeteer-core, which tests/e2e/puppeteer.sh installs.
+# desktop tools and lintian check the package. librsvg2-bin and libxml2-utils:
+# the board's SVG is rendered and parsed by tools other than Qt's own.
 PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 clang libclang-rt-14-dev chromium
+               librsvg2-bin libxml2-utils
                cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}"
                qt6-gtk-platformtheme gnome-themes-extra shared-mime-info xdg-utils libglib2.0-bin nodejs npm
                python3-pyatspi)

@@ -9,7 +9,9 @@
 #include "design/Invoer.h"
 #include "design/Start.h"
 #include "design/Woordenlijst.h"
+#include "output/Afbeelding.h"
 #include "output/Afdrukken.h"
+#include "output/Bordbestanden.h"
 #include "output/Exporteren.h"
 #include "output/Oplossen.h"
 #include "shell/Bouwstenen.h"
@@ -28,6 +30,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -110,81 +113,85 @@ void Main::MaakBord()
 void Main::MaakMenu()
 {
     menu = new QMenu(this);
-    const auto actie = [this](QKeySequence toets, Qt::ShortcutContext bereik, auto doe) {
-        auto* a = menu->addAction(QString());
+    // An entry runs under the busy flag, and its shortcut works anywhere in
+    // the window, menu open or not.
+    const auto actie = [this](const QString& tekst, QKeySequence toets, auto doe) {
+        QAction* a = menu->addAction(tekst);
         a->setShortcut(toets);
-        a->setShortcutContext(bereik);
+        addAction(a);
         connect(a, &QAction::triggered, this, [this, doe] { Commando(doe); });
         return a;
     };
-    // The row's keys act only on the board: elsewhere Return and Delete
-    // keep their usual meaning.
-    wijzigActie = actie(Qt::Key_F2, Qt::WidgetShortcut, [this] { RijWijzigen(pic->Cursor()); });
-    wisActie = actie(Qt::Key_Delete, Qt::WidgetShortcut, [this] { RijWissen(pic->Cursor()); });
+    // The row's keys are the board's own: elsewhere F2, Return and Delete
+    // keep their usual meaning. The menu shows them all the same.
+    wijzigActie = actie({}, Qt::Key_F2, [this] { RijWijzigen(pic->Cursor()); });
+    wisActie = actie({}, Qt::Key_Delete, [this] { RijWissen(pic->Cursor()); });
+    for (QAction* a : {wijzigActie, wisActie})
+        a->setShortcutContext(Qt::WidgetShortcut);
     menu->addSeparator();
-    ongedaanActie = actie(QKeySequence::Undo, Qt::WindowShortcut, [this] { Ongedaan(); });
-    opnieuwActie = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), Qt::WindowShortcut, [this] { Opnieuw(); });
+    ongedaanActie = actie({}, QKeySequence::Undo, [this] { Ongedaan(); });
+    opnieuwActie = actie({}, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Opnieuw(); });
     opnieuwActie->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addAction(ongedaanActie);
-    addAction(opnieuwActie);
+
     menu->addSeparator();
-    for (auto [tekst, toets, doe] : {std::tuple(QStringLiteral("Openen…"), Qt::Key_O, &Main::Openen),
-                                     std::tuple(QStringLiteral("Opslaan als…"), Qt::Key_S, &Main::OpslaanAls)}) {
-        QAction* a = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | toets), Qt::WindowShortcut, [this, doe] { (this->*doe)(); });
-        a->setText(tekst);
-        addAction(a);
-    }
+    actie(QStringLiteral("Openen…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { Openen(); });
+    actie(QStringLiteral("Opslaan als…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { OpslaanAls(); });
     recentMenu = menu->addMenu(QStringLiteral("Recente puzzels"));
     connect(recentMenu, &QMenu::aboutToShow, this, &Main::VulRecent);
-    QAction* oplossen = actie(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), Qt::WindowShortcut,
-                              [this] { OplospaginaExporteren(this); });
-    oplossen->setText(QStringLiteral("Webpagina om op te lossen…"));
-    addAction(oplossen);
-    // The word list: names in it or not (kept in its own settings file), and
-    // the cursor's stored word to the maker's own words or out of them.
+
+    // The board leaves the program: as the pages a teacher hands out (the
+    // puzzle without letters and its answer key), as a picture, or as a page
+    // to solve on screen.
     menu->addSeparator();
-    QAction* namen = actie(QKeySequence(), Qt::WindowShortcut, [this] {
-        const bool aan = !NamenInLijst();
-        if (const QString fout = ZetNamen(aan); !fout.isEmpty())
-            Meldingen::MsgBox(fout);
-        else
-            ZetInfo(aan ? QStringLiteral("Zoeken toont weer namen in de woordenlijst")
-                        : QStringLiteral("Zoeken laat de namen in de woordenlijst weg"));
+    const auto tekening = [this](bool letters) { return Tekening(pic->Beeld(), pic->Vlak().Achtergrond, letters); };
+    actie(QStringLiteral("Als PDF opslaan…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
+        if (!ZoekWoord.isEmpty())
+            AlsPdfOpslaan(this, ModelPagina(pic->Beeld(), pic->Vlak().Achtergrond, false, true));
     });
-    namen->setText(QStringLiteral("Namen in de woordenlijst"));
-    namen->setCheckable(true);
-    QAction* eigen = actie(QKeySequence(), Qt::WindowShortcut, [this] {
-        const int rij = pic->Cursor();
-        if (rij < 1 || rij > AantalRijen() || !RijGevuld(rij))
-            return;
-        const QString woord = PuzzelWoord[rij].trimmed();
-        const bool weg = IsEigenWoord(MijnWoordenPad(), woord);
-        const QString fout = weg ? HaalEigenWoordWeg(MijnWoordenPad(), woord)
-                                 : VoegEigenWoordToe(MijnWoordenPad(), Leespad(QStringLiteral("library.lib")), woord);
-        if (!fout.isEmpty())
-            Meldingen::MsgBox(fout);
-        else
-            ZetInfo(QStringLiteral("Het woord %1 staat %2 in uw eigen woorden (%3)")
-                        .arg(woord, weg ? QStringLiteral("niet meer") : QStringLiteral("nu"), MijnWoordenNaam));
-    });
-    connect(menu, &QMenu::aboutToShow, this, [this, namen, eigen] {
-        namen->setChecked(NamenInLijst());
-        const int rij = pic->Cursor();
-        const bool gevuld = rij > 0 && rij <= AantalRijen() && RijGevuld(rij);
-        eigen->setVisible(gevuld);
-        if (!gevuld)
-            return;
-        const QString woord = PuzzelWoord[rij].trimmed();
-        const bool isEigen = IsEigenWoord(MijnWoordenPad(), woord);
-        const QString getoond = QString(woord).replace(u'&', QStringLiteral("&&"));  // no shortcut letter
-        eigen->setText(isEigen ? QStringLiteral("%1 uit mijn woorden halen").arg(getoond)
-                               : QStringLiteral("%1 aan mijn woorden toevoegen").arg(getoond));
-        // A word the library holds needs no place in the own list.
-        eigen->setEnabled(isEigen || !InBibliotheek(Leespad(QStringLiteral("library.lib")), woord));
-    });
+    actie(QStringLiteral("Bord kopiëren"), QKeySequence::Copy,
+          [tekening] { QGuiApplication::clipboard()->setImage(BordAfbeelding(tekening(true))); });
+    actie(QStringLiteral("Bord als afbeelding opslaan…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+          [this, tekening] { AfbeeldingOpslaan(this, tekening(true)); });
+    actie(QStringLiteral("Bord zonder letters als afbeelding opslaan…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+          [this, tekening] { AfbeeldingOpslaan(this, tekening(false)); });
+    actie(QStringLiteral("Webpagina om op te lossen…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+          [this] { OplospaginaExporteren(this); });
+
+    // The word list: names in it or not, and the cursor row's word to the
+    // maker's own words or out of them.
+    menu->addSeparator();
+    namenActie = actie(QStringLiteral("Namen in de woordenlijst"), {}, [this] { NamenWisselen(); });
+    namenActie->setCheckable(true);
+    eigenActie = actie({}, {}, [this] { EigenWoordWisselen(pic->Cursor()); });
+
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });
+}
+
+void Main::NamenWisselen()
+{
+    const bool aan = !NamenInLijst();
+    if (const QString fout = ZetNamen(aan); !fout.isEmpty())
+        Meldingen::MsgBox(fout);
+    else
+        ZetInfo(aan ? QStringLiteral("Zoeken toont weer namen in de woordenlijst")
+                    : QStringLiteral("Zoeken laat de namen in de woordenlijst weg"));
+}
+
+void Main::EigenWoordWisselen(int rij)
+{
+    if (!RijGevuld(rij) || rij > AantalRijen())
+        return;
+    const QString woord = PuzzelWoord[rij].trimmed();
+    const bool weg = IsEigenWoord(MijnWoordenPad(), woord);
+    const QString fout = weg ? HaalEigenWoordWeg(MijnWoordenPad(), woord)
+                             : VoegEigenWoordToe(MijnWoordenPad(), Leespad(QStringLiteral("library.lib")), woord);
+    if (!fout.isEmpty())
+        Meldingen::MsgBox(fout);
+    else
+        ZetInfo(QStringLiteral("Het woord %1 staat %2 in uw eigen woorden (%3)")
+                    .arg(woord, weg ? QStringLiteral("niet meer") : QStringLiteral("nu"), MijnWoordenNaam));
 }
 
 void Main::ToonMenu(QPoint pos)
@@ -203,6 +210,17 @@ void Main::ToonMenu(QPoint pos)
                                                     : QStringLiteral("Opnieuw"));
     ongedaanActie->setEnabled(werk->KanTerug());
     opnieuwActie->setEnabled(werk->KanVooruit());
+    namenActie->setChecked(NamenInLijst());
+    eigenActie->setVisible(gevuld);
+    if (gevuld) {
+        const QString woord = PuzzelWoord[rij].trimmed();
+        const bool eigen = IsEigenWoord(MijnWoordenPad(), woord);
+        const QString getoond = QString(woord).replace(u'&', QStringLiteral("&&"));  // no shortcut letter
+        eigenActie->setText(eigen ? QStringLiteral("%1 uit mijn woorden halen").arg(getoond)
+                                  : QStringLiteral("%1 aan mijn woorden toevoegen").arg(getoond));
+        // A word the library holds needs no place in the own list.
+        eigenActie->setEnabled(eigen || !InBibliotheek(Leespad(QStringLiteral("library.lib")), woord));
+    }
     if (!bezig)
         menu->popup(pos);
 }

@@ -67,6 +67,9 @@ public:
     void Opnieuw();
     // The board's menu at pos (global), its entries for the cursor's row.
     void ToonMenu(QPoint pos);
+    // The word list's entries of the menu.
+    void NamenWisselen();
+    void EigenWoordWisselen(int rij);
 
     // A puzzle from anywhere, as Load puts one on the board (the command
     // line's file, Openen…, the recent files); a file that cannot be used is
@@ -127,6 +130,8 @@ private:
     QAction* wisActie = nullptr;
     QAction* ongedaanActie = nullptr;
     QAction* opnieuwActie = nullptr;
+    QAction* namenActie = nullptr;
+    QAction* eigenActie = nullptr;
     QMenu* recentMenu = nullptr;
     // A command runs; clicks that arrive while it waits in an animation or
     // a dialog are ignored.

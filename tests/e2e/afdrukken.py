@@ -1,6 +1,8 @@
-"""Printing through a private cupsd to a PDF printer on Letter: the boards
-lossless, with or without letters; twenty rows after a paper question; each
-failure (queue refusing, printer removed, job aborted, cupsd gone) said."""
+"""Printing through a private cupsd to a PDF printer on Letter: the board as
+shapes and text of one stroke width, with or without letters; the answer key
+as page 2 of every copy, and the same pages in a PDF on demand; the board on
+the clipboard as a picture; twenty rows after a paper question; each failure
+(queue refusing, printer removed, job aborted, cupsd gone) said."""
 import contextlib
 import os
 import re
@@ -9,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, lees_beeld, run, schrijf, verwacht, wacht
+from harness import CHECK1, EXIT, MEER, OK, UIT, Programma, run, schrijf, verwacht, wacht
 from reis import LIB, RIJEN, VAKJES, ontwerp, zonder_letters
 from xscherm import stop_proces
 
@@ -52,24 +54,38 @@ def afgedrukt():
     return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
 
-def controleer_pdf(pdf, paginas, naam):
-    """The job's pages and text; its board scaled back to 503 x 449."""
+# The print dialog's answer-key box and its PDF button, on the dialog's free space.
+CHECK4, PDF = (141, 92), (192, 122)
+
+
+def paginatekst(pdf, pagina):
+    return run('pdftotext', '-f', str(pagina), '-l', str(pagina), pdf, '-')
+
+
+def controleer_pdf(pdf, paginas, naam, letters):
+    """The job's pages and clues, and page 1's board: no picture of it in the
+    file, its letters there as text or not at all, and its outlines, rendered
+    at 600 dpi, all one stroke width."""
     verwacht(re.search(rf'^Pages:\s+{paginas}$', run('pdfinfo', pdf), re.M) and '(letter)' in run('pdfinfo', pdf),
              f'not {paginas} Letter pages')
     tekst = run('pdftotext', '-layout', pdf, '-')
     verwacht(all(f'{i}. {rij[3]}' in tekst for i, rij in enumerate(RIJEN, 1)), f'not every clue line:\n{tekst}')
-    velden = run('pdfimages', '-list', '-f', '1', '-l', '1', pdf).splitlines()[2:]
-    verwacht(len(velden) == 1 and velden[0].split()[8] == 'image', f'not one lossless picture: {velden}')
-    breedte, hoogte = int(velden[0].split()[3]), int(velden[0].split()[4])
-    verwacht(breedte // 503 >= 3 and (breedte, hoogte) == (503 * (breedte // 503), 449 * (breedte // 503)), velden[0])
-    # Every board pixel a whole block: sampled down and up again, unchanged.
+    verwacht(run('pdfimages', '-list', pdf).splitlines()[2:] == [], 'the board went as a picture')
+    # Every row's word ends in its own letter: Z(waan)N, ..., only where the board has letters.
+    verwacht(('N' in re.sub(r'\s', '', paginatekst(pdf, 1))) == letters, 'the letters are wrong on page 1')
     png = os.path.join(UIT, naam)
-    run('pdfimages', '-png', '-f', '1', '-l', '1', pdf, png)
-    run('convert', png + '-000.png', '-sample', '503x449', '-write', png + '-klein.png',
-        '-sample', f'{breedte}x{hoogte}', png + '-terug.png')
-    verwacht(lees_beeld(png + '-terug.png').data == lees_beeld(png + '-000.png').data,
-             'board pixels are not whole blocks')
-    return lees_beeld(png + '-klein.png').data
+    run('pdftoppm', '-r', '600', '-f', '1', '-l', '1', '-png', pdf, png)
+    png += '-1.png'
+    # The board's field colour bounds the board; down the column's boxes,
+    # every box edge crossed left of the letters is a run of dark dots.
+    veld = run('convert', png, '-fill', 'black', '+opaque', 'rgb(230,230,220)', '-format', '%@', 'info:')
+    b, h, x, y = map(int, re.match(r'(\d+)x(\d+)\+(\d+)\+(\d+)', veld).groups())
+    verwacht(abs(b - 503 * 6.25) < 3 and abs(h - 449 * 6.25) < 3, f'the board is {b} x {h} dots at 600 dpi')
+    kolom = subprocess.run(['convert', png, '-crop', f'1x{h}+{x + round(243 * 6.25)}+{y}', '-colorspace', 'gray',
+                            '-depth', '8', 'gray:-'], capture_output=True, check=True).stdout
+    runs = [len(r) for r in re.findall(rb'[\x00-\x7f]+', kolom)]
+    verwacht(len(runs) == len(RIJEN) + 1 and max(runs) - min(runs) <= 1 and min(runs) >= 5,
+             f'the column outlines are {runs} dots wide')
 
 
 def journey():
@@ -90,12 +106,27 @@ def journey():
                 wacht(lambda: afgedrukt() >= klaar, f'job {klaar} did not end', 30, 0.2)
 
         ok(klaar=1)
-        verwacht(controleer_pdf(uitvoer, 1, 'afdrukken-met') == scherm.data, 'the printed board is not the screen')
-        for knop in (CHECK1, MEER, MEER):
+        controleer_pdf(uitvoer, 1, 'afdrukken-met', True)
+        # Three copies of the puzzle without letters, each with its key.
+        for knop in (CHECK1, MEER, MEER, CHECK4):
             p.klik(dlg, *knop)
         ok(klaar=2)
-        verwacht(controleer_pdf(uitvoer, 3, 'afdrukken-zonder') == zonder_letters(scherm).data,
-                 'the board printed without letters is not the screen board without them')
+        controleer_pdf(uitvoer, 6, 'afdrukken-zonder', False)
+        verwacht(all('(oplossing)' in paginatekst(uitvoer, k) and 'N' in paginatekst(uitvoer, k) for k in (2, 4, 6))
+                 and paginatekst(uitvoer, 1) == paginatekst(uitvoer, 5), 'the copies are not whole sets')
+        run('pdftoppm', '-r', '300', '-f', '1', '-l', '2', '-png', uitvoer, os.path.join(UIT, 'afdrukken-300'))
+        # The same pages from the dialog's PDF button, through the file dialog.
+        eigen = os.path.join(p.tmp, 'eigen.pdf')
+        p.klik(dlg, *PDF)
+        kies = p.venster(r'^Als PDF opslaan$')
+        p.toets(kies, 'ctrl+a')
+        p.typ(kies, eigen)
+        p.toets(kies, 'Return')
+        p.weg(r'^Als PDF opslaan$')
+        wacht(lambda: os.path.exists(eigen), 'no PDF written')
+        zonder_tijd = lambda pdf, k: re.sub(r'\d+:\d\d:\d\d / [\d-]+', '', paginatekst(pdf, k))  # noqa: E731
+        verwacht([zonder_tijd(eigen, k) for k in range(1, 7)] == [zonder_tijd(uitvoer, k) for k in range(1, 7)],
+                 'the PDF is not what the print sent')
         # The letters come back in the program's own font.
         na = p.bord(main, 'afdrukken-na')
         verwacht(zonder_letters(na).data == zonder_letters(scherm).data
@@ -107,6 +138,7 @@ def journey():
         ok('Return')
         verwacht(p.bord(main, 'afdrukken-geweigerd').data == na.data, 'the board lacks its letters')
         verwacht(afgedrukt() == 2, 'a refused job was printed')
+        p.klik(dlg, *CHECK4)
         run('cupsaccept', PRINTER)
         ok(klaar=3)
         # The dialog ignores Exit while it still watches the last job; on a
@@ -115,6 +147,11 @@ def journey():
         while p.vensters(r'^ Afdrukken$') and time.time() < eind:
             p.klik(dlg, *EXIT, rust=0.6)
         p.weg(r'^ Afdrukken$')
+        # Ctrl+C: the board as a picture a word processor pastes.
+        p.toets(main, 'ctrl+c')
+        doelen = subprocess.run(['xclip', '-selection', 'clipboard', '-t', 'TARGETS', '-o'], env=p.env,
+                                capture_output=True, text=True, timeout=10).stdout
+        verwacht('image/png' in doelen.split(), f'the clipboard offers {doelen.split()}')
 
         # Twenty rows need more than Letter's 10 printable inches.
         p.nieuw(main, 'ABCDEFGHIJKLMNOPQRST')

@@ -4,7 +4,9 @@
 // in the 8-bit character set, the board as it was, a page that cannot be written;
 // the page to solve on, escaped, self-contained, its answers scrambled.
 #include "Nepscherm.h"
+#include "output/Afbeelding.h"
 #include "output/Afdrukken.h"
+#include "output/Bordbestanden.h"
 #include "output/Exporteren.h"
 #include "output/Oplospagina.h"
 #include "output/Pagina.h"
@@ -32,7 +34,8 @@ struct Opname {
     struct Regel { QString tekst; QPoint positie; };
     QList<int> Aantallen;
     QList<Regel> Regels;
-    QList<std::pair<QImage, QRect>> Plaatjes;
+    QList<std::pair<Bordtekening, QRect>> Borden;
+    int Paginas = 1;
     QList<QRect> Kaders;
     std::function<bool()> BijEinde;  // the verdict; lets a test look around mid-job
     QString Reden;
@@ -41,11 +44,12 @@ struct Opname {
 struct Opnameprinter : Printerlaag {
     explicit Opnameprinter(Opname& o) : o(o) {}
     void ZetAantal(int n) override { o.Aantallen << n; }
+    void NieuwePagina() override { ++o.Paginas; }
     void ZetFont(const QString&, int, bool) override {}
     void ZetKleur(QColor) override {}
     void ZetPositie(int x, int y) override { positie = {x, y}; }
     void Print(const QString& t) override { o.Regels << Opname::Regel{t, positie}; }
-    void Plaatje(const QImage& b, QRect d) override { o.Plaatjes.append({b, d}); }
+    void Bord(const Bordtekening& b, QRect d) override { o.Borden.append({b, d}); }
     void Rechthoek(QPoint van, QPoint tot, QColor) override { o.Kaders << QRect(van, tot); }
     bool EindeDocument() override { return o.BijEinde ? o.BijEinde() : true; }
     QString Fout() const override { return o.Reden; }
@@ -97,10 +101,11 @@ private slots:
 
     // The board at 15 twips a pixel under the header, inside its border; the
     // date; the clues lined up, empty ones too; the answer line after a gap.
+    // The answer key repeats the page with its own header, board and answer.
     void pagina_data()
     {
         QTest::addColumn<int>("n");
-        QTest::addColumn<bool>("opties");  // border and date; without them the job fails
+        QTest::addColumn<bool>("opties");  // border, date, answer key; without them the job fails
         QTest::newRow("20 rows") << 20 << true;
         QTest::newRow("5 rows, no border nor date") << 5 << false;
     }
@@ -108,7 +113,8 @@ private slots:
     {
         QFETCH(int, n);
         QFETCH(bool, opties);
-        Paginagegevens g{QString(), QImage(503, 449, QImage::Format_RGB32), {}, opties, opties, 7, QStringLiteral("datum")};
+        Paginagegevens g{QStringLiteral("Kop"), {QImage(), Qt::red, false}, {}, opties, opties, 7, QStringLiteral("datum"),
+                         opties, {QImage(), Qt::red, true}, QStringLiteral("tafel")};
         for (int i = 1; i <= n; ++i)
             g.Omschrijvingen << (i == 3 ? QString() : QStringLiteral("omschrijving %1").arg(i));
         Opname o;
@@ -117,12 +123,24 @@ private slots:
         QCOMPARE(DrukPagina(p, g), opties);
         QCOMPARE(o.Aantallen, QList<int>{7});
 
-        const QList<Opname::Regel>& r = o.Regels;
-        QCOMPARE(r.size(), 1 + opties + n + 1);
-        const QRect bord = o.Plaatjes.value(0).second;
-        QCOMPARE(bord.size(), g.Bord.size() * 15);
+        const QList<Opname::Regel> alle = o.Regels;
+        const int perPagina = 1 + opties + n + 1;
+        QCOMPARE(alle.size(), perPagina * (1 + opties));
+        QCOMPARE(o.Paginas, 1 + opties);
+        QCOMPARE(o.Borden.size(), 1 + opties);
+        const QList<Opname::Regel> r = alle.mid(0, perPagina);
+        const QRect bord = o.Borden.value(0).second;
+        QCOMPARE(bord.size(), QSize(503, 449) * 15);
+        QVERIFY(!o.Borden[0].first.Letters);
+        if (opties) {
+            const QList<Opname::Regel> sleutel = alle.mid(perPagina);
+            QVERIFY(o.Borden[1].first.Letters && o.Borden[1].second == bord);
+            QCOMPARE(sleutel[0].tekst, QStringLiteral("Kop (oplossing)"));
+            QCOMPARE(sleutel.last().tekst, QStringLiteral("Het woord dat gezocht wordt is TAFEL"));
+            QCOMPARE(sleutel.last().positie, r.last().positie);
+        }
         QVERIFY(r[0].positie.y() < bord.top() && r[0].positie.x() == bord.left() && r[1].positie.y() > bord.bottom());
-        QCOMPARE(o.Kaders.size(), int(opties));
+        QCOMPARE(o.Kaders.size(), int(opties) * (1 + opties));
         if (opties) {
             QVERIFY(o.Kaders[0].contains(bord.adjusted(-1, -1, 1, 1)) && !o.Kaders[0].contains(bord.adjusted(-99, 0, 0, 0)));
             QCOMPARE(r[1].tekst, QStringLiteral("datum"));
@@ -213,7 +231,9 @@ private slots:
         QVERIFY(gestoord == storen && d.Line1->isHidden() && !QApplication::overrideCursor());
         QCOMPARE(opnames.size(), 1u);
         const Opname& o = opnames.back();
-        QCOMPARE(o.Plaatjes[0].first, tijdens);
+        // The page draws the board anew, with or without letters, while the
+        // screen shows which.
+        QVERIFY(o.Borden[0].first.Beeld.isNull() && o.Borden[0].first.Letters == !zonderTekst);
         QCOMPARE(tijdens == voor, !zonderTekst);
         QCOMPARE(bord.Beeld(), voor);
         QCOMPARE(ZonderTekst, zonderTekst != storen);
@@ -251,6 +271,59 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), {map->filePath(QStringLiteral("wendolo.pdf"))});
         QVERIFY(info.waitForFinished(30000));
         QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\n"))));
+    }
+
+    // The files a command line writes, read by other programs: the PDF as
+    // text and shapes on two pages, the PNG's extent, and an SVG whose
+    // rendering has the board's geometry. The model stays as it was.
+    void bestanden()
+    {
+        const auto uit = [](const QString& programma, const QStringList& args) {
+            QProcess p;
+            p.start(programma, args);
+            return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput())
+                                                                 : QStringLiteral("mislukt");
+        };
+        const Puzzel puzzel = HuidigePuzzel();
+        const QImage bord = scherm->Bord().Beeld();
+        BeginWaarden();
+        const Puzzel begin = HuidigePuzzel();
+        const QString pdf = map->filePath(QStringLiteral("p.pdf")), png = map->filePath(QStringLiteral("p.png")),
+                      svg = map->filePath(QStringLiteral("p.svg"));
+        QVERIFY(PdfExporteren(puzzel, pdf).isEmpty() && PngExporteren(puzzel, png).isEmpty()
+                && SvgExporteren(puzzel, svg, false).isEmpty());
+        QVERIFY(!SvgExporteren(puzzel, png).isEmpty());
+        QCOMPARE(HuidigePuzzel(), begin);
+
+        QVERIFY(uit(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\n"))));
+        QCOMPARE(uit(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(u'\n'), 2);  // the header only
+        // The puzzle's board has no letters, the key's has them all.
+        const auto zonderWit = [&](int pagina) {
+            const QString n = QString::number(pagina);
+            return uit(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")})
+                .remove(QRegularExpression(QStringLiteral("\\s")));
+        };
+        // Every row ends in S.
+        QVERIFY(!zonderWit(1).contains(u'S') && zonderWit(2).count(u'S') == 5);
+        QVERIFY(zonderWit(2).startsWith(QStringLiteral("Puzzelpagina(oplossing)")));
+
+        Installeer(puzzel);
+        const QRect vak = Afbeeldingvak();
+        QCOMPARE(QImage(png).size(), QSize(qRound(vak.width() * 300 / 96.0), qRound(vak.height() * 300 / 96.0)));
+        QVERIFY(uit(QStringLiteral("xmllint"), {QStringLiteral("--noout"), svg}).isEmpty());
+        // Rendered at the board's own size, every pixel of the screen board's
+        // outlines and fills, letters left out, within a step of grey.
+        const QString getekend = map->filePath(QStringLiteral("svg.png"));
+        QVERIFY(uit(QStringLiteral("rsvg-convert"), {svg, QStringLiteral("-o"), getekend}).isEmpty());
+        Tekenvlak leeg = NieuwBord(bord);
+        WisLetters(leeg);
+        const QImage scherm = leeg.Beeld.copy(vak), svgBeeld = QImage(getekend).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(svgBeeld.size(), vak.size());
+        int anders = 0;
+        for (int y = 0; y < vak.height(); ++y)
+            for (int x = 0; x < vak.width(); ++x)
+                anders += qAbs(qGray(scherm.pixel(x, y)) - qGray(svgBeeld.pixel(x, y))) > 64;
+        QVERIFY2(anders < vak.width() * vak.height() / 100, qPrintable(QString::number(anders)));
     }
 
     void exporteert_data()
