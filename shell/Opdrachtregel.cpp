@@ -3,6 +3,8 @@
 // would make.
 #include "shell/Opdrachtregel.h"
 
+#include "output/Bordbestanden.h"
+#include "output/Oplospagina.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
@@ -75,14 +77,14 @@ struct Uitvoer {
     Schrijver schrijf;
 };
 
-// One line per export; the others' exports come in here as they land.
+// One line per export, by the output's extension.
 const Uitvoer Uitvoeren[] = {
     {"ipuz", [](const QString& uit, const Bron& b) { return Bytes(uit, IpuzBytes(b.puzzel, b.kop)); }},
     {"pzl", PzlUit},
-    // {"html", [](const QString& uit, const Bron& b) { return Bytes(uit, Oplospagina(b.puzzel, b.kop)); }},
-    // {"pdf", ...},
-    // {"png", ...},
-    // {"svg", ...},
+    {"html", [](const QString& uit, const Bron& b) { return Bytes(uit, Oplospagina(b.puzzel, b.kop)); }},
+    {"pdf", [](const QString& uit, const Bron& b) { return PdfExporteren(b.puzzel, uit); }},
+    {"png", [](const QString& uit, const Bron& b) { return PngExporteren(b.puzzel, uit); }},
+    {"svg", [](const QString& uit, const Bron& b) { return SvgExporteren(b.puzzel, uit); }},
 };
 
 // The header text from the maker's settings, read only: a command-line run
