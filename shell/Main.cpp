@@ -113,6 +113,7 @@ void Main::MaakBord()
 void Main::MaakMenu()
 {
     menu = new QMenu(this);
+    connect(menu, &QMenu::aboutToShow, this, &Main::MenuBijwerken);
     // An entry runs under the busy flag, and its shortcut works anywhere in
     // the window, menu open or not.
     const auto actie = [this](const QString& tekst, QKeySequence toets, auto doe) {
@@ -194,7 +195,7 @@ void Main::EigenWoordWisselen(int rij)
                     .arg(woord, weg ? QStringLiteral("niet meer") : QStringLiteral("nu"), MijnWoordenNaam));
 }
 
-void Main::ToonMenu(QPoint pos)
+void Main::MenuBijwerken()
 {
     const int rij = pic->Cursor();
     const bool gevuld = rij > 0 && RijGevuld(rij);
@@ -205,9 +206,9 @@ void Main::ToonMenu(QPoint pos)
     wijzigActie->setEnabled(gevuld);
     wisActie->setEnabled(gevuld);
     ongedaanActie->setText(werk->KanTerug() ? QStringLiteral("Ongedaan maken: ") + werk->WatTerug()
-                                                   : QStringLiteral("Ongedaan maken"));
+                                            : QStringLiteral("Ongedaan maken"));
     opnieuwActie->setText(werk->KanVooruit() ? QStringLiteral("Opnieuw: ") + werk->WatVooruit()
-                                                    : QStringLiteral("Opnieuw"));
+                                             : QStringLiteral("Opnieuw"));
     ongedaanActie->setEnabled(werk->KanTerug());
     opnieuwActie->setEnabled(werk->KanVooruit());
     namenActie->setChecked(NamenInLijst());
@@ -221,6 +222,10 @@ void Main::ToonMenu(QPoint pos)
         // A word the library holds needs no place in the own list.
         eigenActie->setEnabled(eigen || !InBibliotheek(Leespad(QStringLiteral("library.lib")), woord));
     }
+}
+
+void Main::ToonMenu(QPoint pos)
+{
     if (!bezig)
         menu->popup(pos);
 }

@@ -67,6 +67,8 @@ public:
     void Opnieuw();
     // The board's menu at pos (global), its entries for the cursor's row.
     void ToonMenu(QPoint pos);
+    // The entries as they stand for the cursor's row, each time it opens.
+    void MenuBijwerken();
     // The word list's entries of the menu.
     void NamenWisselen();
     void EigenWoordWisselen(int rij);
