@@ -70,6 +70,7 @@ Invoer::Invoer(QWidget* ouder, Infolijn info, const Rij& bestaand)
                     + QStringLiteral(" moet komen te staan, ")
                     + QStringLiteral("klik dan op de knop Zoeken voor juiste puzzelwoorden, ")
                     + QStringLiteral("selecteer een woord uit de lijst en klik op Ok. "));
+    setAccessibleDescription(Label3->text());
     LetterPositie = 0;
     this->info(QStringLiteral("Selecteer d.m.v. de scrollbalk de lengte van het ") + QString::number(r) + QStringLiteral("e puzzelwoord"));
     if (const int n = int(bestaand.Woord.size()); n >= MinRijen && n <= MaxWoordLengte) {
@@ -121,7 +122,11 @@ void Invoer::MaakBesturing()
     MaakBestandsveld(Text1, MaxWoordLengte);
     Text1->setToolTip(QStringLiteral(" Typen vernauwt de lijst: ? is één letter, * een reeks letters; "
                                      "Ins zet het woord bij mijn woorden "));
-    Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Tekstgrijs, Labelfont());
+    // A screen reader names each field by the label the window shows for it.
+    Etiket(kader, QStringLiteral("Puzzelwoord"), QPoint(186, 200), Tekstgrijs, Labelfont())->setBuddy(Text1);
+    Label2->setBuddy(Lengte);
+    // A list takes no name from a buddy: it is given the count's text.
+    List1->setAccessibleName(Label4->text());
 
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168), QStringLiteral("Ok"));
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206), QStringLiteral("Exit"));
@@ -333,6 +338,7 @@ void Invoer::VulLijst()
     List1->addItems(woorden.sliced(eigenWoorden));
     List1->setUpdatesEnabled(true);
     Label4->setText(QString::number(List1->count()) + QStringLiteral(" woorden"));
+    List1->setAccessibleName(Label4->text());
     PasInRuimte(Label4);
     if (!patroon.isEmpty())
         info(QStringLiteral("%1 van de %2 woorden passen bij %3").arg(List1->count()).arg(gevonden.size()).arg(patroon));

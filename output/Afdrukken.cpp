@@ -114,6 +114,10 @@ void Afdrukken::MaakOpties()
     PdfKnop = new QPushButton(QStringLiteral("Als PDF opslaan…"), Frame1);
     PdfKnop->setGeometry(Twips(1950, 1680, 1740, 360));
     connect(PdfKnop, &QPushButton::clicked, this, &Afdrukken::PdfKnop_Click);
+    // A screen reader names each box and the copies bar by its label.
+    for (auto [label, veld] : {std::pair<QLabel*, QWidget*>{Label2, Aantal}, {Label3, Check1}, {Label4, Check2},
+                               {Label5, Check3}, {Label7, Check4}})
+        label->setBuddy(veld);
 }
 
 void Afdrukken::MaakKnoppen()

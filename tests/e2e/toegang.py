@@ -4,6 +4,7 @@ read twice, the board and the preview list what they show, the information
 line is a status bar, and a message box gives its title and text. Runs under
 its own session bus with the accessibility bus started (see CMakeLists)."""
 import os
+import signal
 import subprocess
 import time
 
@@ -39,7 +40,10 @@ def druk(knop):
 
 
 def journey():
-    bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
+    # In a group of its own, so the bus it starts and the registry that bus
+    # starts end with it and hold none of the test runner's pipes open.
+    bus = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'], stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, start_new_session=True)
     gehoord = []
     pyatspi.Registry.registerEventListener(lambda e: gehoord.append(e.source.name),
                                            'object:property-change:accessible-name')
@@ -78,19 +82,20 @@ def journey():
             hokjes = een(dlg, 'list', 'Hokjes')
             verwacht(items(hokjes) == [f'hokje {i} van 5' for i in range(1, 6)],
                      'the preview does not list its boxes')
-            for rol, naam in (('scroll bar', 'Lengte puzzelwoord is 5 letters'), ('text', 'Puzzelwoord'),
-                              ('list', '0 woorden')):
+            for rol, naam in (('scroll bar', 'Lengte puzzelwoord is 5 letters'), ('text', 'Puzzelwoord')):
                 een(dlg, rol, naam)
+            verwacht(any(lijst.name.endswith('woorden') for lijst in zoek(dlg, 'list')), 'the word list has no name')
             druk(een(dlg, 'push button', 'Exit'))
+            p.weg(r'^ Puzzelwoord 1$')
 
             druk(een(app, 'push button', 'Einde'))
             vraag = een(pyatspi.Registry.getDesktop(0), 'alert', ' Exit')
             verwacht(any('Wilt u met dit programma stoppen?' in o.name for o in zoek(vraag, 'label')),
                      'the question box does not read its text')
-            druk(een(vraag, 'push button', '&Ja'))
+            druk(een(vraag, 'push button', 'Ja'))
             verwacht(p.proc.wait(10) == 0, 'the program did not end cleanly')
     finally:
-        bus.kill()
+        os.killpg(bus.pid, signal.SIGKILL)
 
 
 if __name__ == '__main__':
