@@ -41,44 +41,37 @@ TOETSEN = ['Return', 'Return', 'Escape', 'Escape', 'Tab', 'shift+Tab', 'space', 
 
 
 class Ping:
-    """The _NET_WM_PING round trip, answered by the program's own event loop
-    (a name or geometry query is answered by the X server alone). Plain Xlib
-    through ctypes: no module beyond the standard library."""
-    x = ctypes.CDLL('libX11.so.6')
-    for f, res, args in (('XOpenDisplay', ctypes.c_void_p, [ctypes.c_char_p]),
-                         ('XDefaultRootWindow', ctypes.c_ulong, [ctypes.c_void_p]),
-                         ('XInternAtom', ctypes.c_ulong, [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]),
-                         ('XSelectInput', ctypes.c_int, [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]),
-                         ('XSendEvent', ctypes.c_int, [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                                       ctypes.c_void_p]),
-                         ('XFlush', ctypes.c_int, [ctypes.c_void_p]), ('XPending', ctypes.c_int, [ctypes.c_void_p]),
-                         ('XNextEvent', ctypes.c_int, [ctypes.c_void_p, ctypes.c_void_p]),
-                         ('XConnectionNumber', ctypes.c_int, [ctypes.c_void_p])):
-        getattr(x, f).restype, getattr(x, f).argtypes = res, args
-    # A window gone between the choice and the ping must not end this process.
-    negeer = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
-    x.XSetErrorHandler(negeer)
+    """The _NET_WM_PING round trip, which the program's own event loop answers
+    (the X server alone answers a name or geometry query). Plain Xlib through
+    ctypes: no module beyond the standard library."""
 
     def __init__(self, scherm):
-        self.dpy = self.x.XOpenDisplay(f':{scherm}'.encode())
-        if not self.dpy:
+        self.x = x = ctypes.CDLL('libX11.so.6')
+        x.XOpenDisplay.restype, x.XDefaultRootWindow.restype, x.XInternAtom.restype = (ctypes.c_void_p,
+                                                                                       ctypes.c_ulong, ctypes.c_ulong)
+        # A window gone between the choice and the ping must not end this process.
+        self.negeer = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
+        x.XSetErrorHandler(self.negeer)
+        self.dpy = ctypes.c_void_p(x.XOpenDisplay(f':{scherm}'.encode()))
+        if not self.dpy.value:
             raise Fout(f'cannot open display :{scherm}')
-        self.protocols, self.ping = (self.x.XInternAtom(self.dpy, a, 0) for a in (b'WM_PROTOCOLS', b'_NET_WM_PING'))
-        # The toolkit answers to the root window, with StructureNotify (1 << 17) in its mask.
-        self.x.XSelectInput(self.dpy, self.x.XDefaultRootWindow(self.dpy), 1 << 17)
+        self.protocols, self.ping = (x.XInternAtom(self.dpy, a, 0) for a in (b'WM_PROTOCOLS', b'_NET_WM_PING'))
+        # The toolkit answers to the root window, with StructureNotify in its mask.
+        x.XSelectInput(self.dpy, ctypes.c_ulong(x.XDefaultRootWindow(self.dpy)), ctypes.c_long(1 << 17))
         self.teller = 0
 
     def rondgang(self, venster, timeout):
         """Seconds until the window's program answered, or None after timeout."""
-        self.teller += 1  # in the timestamp's place: tells answers apart
+        self.teller += 1  # in the timestamp's place: tells the answers apart
+        # An XClientMessageEvent as longs: ClientMessage (33), ..., window, type, format, data.
         ev = (ctypes.c_long * 24)(33, 0, 0, 0, venster, self.protocols, 32, self.ping, self.teller, venster)
         begin = time.monotonic()
-        self.x.XSendEvent(self.dpy, venster, 0, 0, ev)
+        self.x.XSendEvent(self.dpy, ctypes.c_ulong(venster), 0, ctypes.c_long(0), ev)
         self.x.XFlush(self.dpy)
         while True:
             while self.x.XPending(self.dpy):
                 self.x.XNextEvent(self.dpy, ev)
-                if ev[0] & 0xffffffff == 33 and ev[7] == self.ping and ev[8] == self.teller:  # ClientMessage
+                if ev[0] & 0xffffffff == 33 and ev[7] == self.ping and ev[8] == self.teller:
                     return time.monotonic() - begin
             rest = begin + timeout - time.monotonic()
             if rest <= 0:
