@@ -1,7 +1,6 @@
-// Writes that fail for real must say so where the program has a message for
-// it and leave the files that were there byte for byte, the model and the
-// board. The faults are a full tmpfs or an immutable file: both need root,
-// and the tests skip where they are refused.
+// Writes that fail for real, on a full 2 MB tmpfs over the program folder or
+// over an immutable old puzzle file (both need root; skipped where refused),
+// must say so and leave the files that were there, the model and the board.
 #include "Nepscherm.h"
 #include "output/Exporteren.h"
 #include "shell/Main.h"
@@ -24,22 +23,17 @@ using namespace Algemeen;
 
 namespace {
 
-// BijnaVol: room for a .pzl or a page, not for a picture. PzlVast: the old
-// puzzle file cannot be replaced, so the save fails after its journal is written.
+// Vol: a full disk. BijnaVol: room for a .pzl or a page, not for a picture.
+// PzlVast: the old .pzl cannot be replaced, so a save fails after its journal.
 enum class Fout { Vol, BijnaVol, PzlVast };
 
-bool Voer(const QString& programma, const QStringList& argumenten)
-{
-    return QProcess::execute(programma, argumenten) == 0;
-}
+bool Voer(const QString& programma, const QStringList& argumenten) { return !QProcess::execute(programma, argumenten); }
 
-// The program folder, with a 2 MB tmpfs mounted over it or a file in it
-// made immutable; both undone at the end.
+// The program folder, with the tmpfs or the immutable file undone at the end.
 struct Schijf {
     QTemporaryDir basis;
     bool gekoppeld = false;
     QString vast;
-
     ~Schijf()
     {
         if (!vast.isEmpty())
@@ -49,29 +43,14 @@ struct Schijf {
     }
 };
 
-// Fills the file system to the last page, then frees vrij bytes again.
-bool Vul(qint64 vrij)
-{
-    QFile vulsel(Schrijfpad(QStringLiteral("vulsel")));
-    if (!vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray blok(4096, 'v');
-    while (vulsel.write(blok) == blok.size()) {
-    }
-    vulsel.close();
-    return vulsel.resize(qMax<qint64>(0, vulsel.size() - vrij));
-}
-
 // Every file in the program folder with its bytes, the filler left out.
 QMap<QString, QByteArray> Inhoud()
 {
     QMap<QString, QByteArray> uit;
     QDirIterator it(Naad.Programmamap, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        if (it.fileName() != QStringLiteral("vulsel"))
-            uit[QDir(Naad.Programmamap).relativeFilePath(f.fileName())] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
-    }
+    while (it.hasNext())
+        if (const QString pad = it.next(); it.fileName() != QStringLiteral("vulsel"))
+            uit[QDir(Naad.Programmamap).relativeFilePath(pad)] = LeesBegin(pad, 1 << 20).value_or("<unreadable>");
     return uit;
 }
 
@@ -126,7 +105,13 @@ private slots:
             if (!Voer("chattr", {"+i", schijf->vast}))
                 QSKIP("chattr +i is refused here (needs root on a file system that has it)");
         } else {
-            QVERIFY(Vul(fout == Fout::Vol ? 0 : 16 * 1024));
+            // Filled to the last page, then 16 kB freed again where it is to be almost full.
+            QFile vulsel(Schrijfpad(QStringLiteral("vulsel")));
+            QVERIFY(vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (vulsel.write(QByteArray(4096, 'v')) == 4096) {
+            }
+            vulsel.close();
+            QVERIFY(vulsel.resize(vulsel.size() - (fout == Fout::Vol ? 0 : 16 * 1024)));
         }
         bestanden = Inhoud();
     }
@@ -151,7 +136,6 @@ private slots:
         this->naam = naam;
         const Puzzel puzzel = HuidigePuzzel();
         const QImage beeld = scherm.Bord().Beeld();
-
         if (naam.isEmpty())
             HtmlExporteren(scherm.Bord());
         else
@@ -184,9 +168,8 @@ private slots:
         meldingen.clear();
         venster.ExitKnop_Click();
         QCOMPARE(meldingen.size(), 2);
-        QCOMPARE(meldingen[1].tekst,
-                 QStringLiteral("De instellingen konden niet worden opgeslagen in %1.\r\nHet programma stopt toch.")
-                     .arg(Schrijfpad(QStringLiteral("Wendolo.ini"))));
+        QCOMPARE(meldingen[1].tekst, QStringLiteral("De instellingen konden niet worden opgeslagen in %1.\r\nHet programma "
+                                                    "stopt toch.").arg(Schrijfpad(QStringLiteral("Wendolo.ini"))));
         QCOMPARE(Inhoud(), bestanden);
     }
 };
