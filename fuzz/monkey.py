@@ -2,10 +2,10 @@
 clicks (in bursts during press animations and the print sweep), odd texts,
 long pastes, keys and drags, on every visible window, for a given time.
 
-Found: crashes (any end but the normal one, which is simply restarted),
+Found: crashes (any end but the normal one; the program is started again),
 sanitizer reports, and stalls: the event loop not answering _NET_WM_PING
-within 2 s (a stall with the print dialog open is the print's own work and
-is counted apart). Every action is logged, so a log replays the walk:
+within 2 s (with the print dialog open that is the print's own work, counted
+apart). Every action is logged, so a log replays the walk:
 
     monkey.py --minuten 2 --seed 1      exit 1 when something was found
     monkey.py --replay monkey-1.log
@@ -30,8 +30,7 @@ from harness import COMMANDO, Fout, Programma, UIT  # noqa: E402
 from xscherm import stop_proces  # noqa: E402
 
 HOOFD, AFDRUKKEN = ' Wendolo', ' Afdrukken'
-STAL, BEVROREN = 2.0, 60.0  # seconds: no answer is a stall; a hang
-SOORTEN = ('klik', 'commando', 'salvo', 'typ', 'plak', 'toets', 'sleep')
+STAL, BEVROREN = 2.0, 60.0  # seconds without an answer: a stall; a hang
 TEKSTEN = ['\u20ac \u0149 \u6f22 \U0001F600', '"', "'", '""', 'a"b"c', 'KAT', 'puzzel', 'Z', '\u00c9\u00e9n',
            '\u00c0\u00c9\u00ce\u00d5\u00dc\u00df\u00ff', ' ', '12345', '-1', '..', 'con', 'a/b\\c:d', '\u0160\u017d\u0153',
            '\u0420\u0443\u0441', '\u05e9\u05dc\u05d5\u05dd', '\U0001F4A9\U0001F600']
@@ -86,11 +85,10 @@ def puzzels():
     kop = struct.pack('<IiiHHIIiiII', 40, 503, 449, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
     bmp = b'BM' + struct.pack('<IHHI', 14 + len(kop) + len(pixels), 0, 0, 14 + len(kop)) + kop + pixels
     namen = [f'puzzel {i:02}' for i in range(20)] + ['\u00e9\u00e9n', 'plan.nieuw.v2', 'kerst.bezig.2', 'a b']
-    bestanden = {}
+    bestanden = {f'puzzels/{naam}.bmp': bmp for naam in namen}
     for i, naam in enumerate(namen):
         with open(os.path.join(HIER, 'corpus', 'puzzel', 'vijf' if i % 2 else 'twintig'), 'rb') as f:
             bestanden[f'puzzels/{naam}.pzl'] = f.read()
-        bestanden[f'puzzels/{naam}.bmp'] = bmp
     return bestanden
 
 
@@ -98,26 +96,20 @@ class Aap:
     def __init__(self, uit, naam, p):
         self.p, self.begin, self.laatste, self.gezien = p, time.monotonic(), [], set()
         os.makedirs(uit, exist_ok=True)
-        self.logpad = os.path.join(uit, naam + '.log')
+        self.logpad, self.rapporten = os.path.join(uit, naam + '.log'), os.path.join(uit, naam + '-rapporten')
         self.log = open(self.logpad, 'w')
-        self.rapporten = os.path.join(uit, naam + '-rapporten')
         shutil.rmtree(self.rapporten, ignore_errors=True)
         os.makedirs(self.rapporten)
         self.tel = dict.fromkeys(('acties', 'herstarts', 'crashes', 'rapporten', 'stallen', 'stallen_afdrukken',
                                   'overgeslagen', 'peilingen', 'langste_antwoord'), 0)
-
-    def start(self):
-        san, supp = os.path.join(self.p.tmp, 'san'), os.environ.get('WENDOLO_LSAN_SUPP', '')
-        self.p.env.update(  # no print server: printing can only take the PDF fallback
+        san, supp = os.path.join(p.tmp, 'san'), os.environ.get('WENDOLO_LSAN_SUPP', '')
+        p.env.update(  # no print server: printing can only take the PDF fallback
             ASAN_OPTIONS=f'log_path={san}:halt_on_error=1:detect_leaks=1:handle_abort=1:symbolize=1',
             UBSAN_OPTIONS=f'log_path={san}:halt_on_error=1:print_stacktrace=1',
             LSAN_OPTIONS=(f'suppressions={supp}:' if supp else '') + 'print_suppressions=0',
-            CUPS_SERVER=os.path.join(self.p.tmp, 'geen-cups'))
+            CUPS_SERVER=os.path.join(p.tmp, 'geen-cups'))
         for naam in ('PRINTER', 'LPDEST'):
-            self.p.env.pop(naam, None)
-        self.ping = Ping(self.p.scherm)
-        self.p.start(timeout=120)
-        self.schrijf({'soort': 'start'})
+            p.env.pop(naam, None)
 
     def schrijf(self, regel):
         regel = dict(regel, n=self.tel['acties'], t=round(time.monotonic() - self.begin, 2))
@@ -133,25 +125,23 @@ class Aap:
         for pad in sorted(set(glob.glob(os.path.join(self.p.tmp, 'san.*'))) - self.gezien):
             self.gezien.add(pad)
             with open(pad, errors='replace') as f:
-                tekst = f.read()
-            if tekst.strip():
+                regels = f.read().strip().splitlines()
+            if regels:
                 shutil.copy(pad, self.rapporten)
                 self.tel['rapporten'] += 1
-                kop = next((r for r in tekst.splitlines() if 'ERROR' in r or 'runtime error' in r), tekst.splitlines()[0])
+                kop = next((r for r in regels if 'ERROR' in r or 'runtime error' in r), regels[0])
                 self.vondst('sanitizer report', f'{kop}\n(full report: {self.rapporten}/{os.path.basename(pad)})')
 
-    def nakijken(self):
-        """New reports; an ended program is restarted, an abnormal end counted as a crash."""
-        self.rapporten_lezen()
-        code = self.p.proc.poll()
-        if code is None:
-            return
-        if code:
-            self.tel['crashes'] += 1
-            self.vondst('crash', f'the program ended with {f"signal {-code}" if code < 0 else f"exit code {code}"}')
-        self.schrijf({'soort': 'einde', 'code': code})
+    def start(self):
+        """(Re)starts the program, after counting an abnormal end as a crash."""
+        if self.p.proc:
+            code = self.p.proc.poll()
+            if code:
+                self.tel['crashes'] += 1
+                self.vondst('crash', f'the program ended with {f"signal {-code}" if code < 0 else f"exit code {code}"}')
+            self.schrijf({'soort': 'einde', 'code': code})
+            self.tel['herstarts'] += 1
         self.p.start(timeout=120)
-        self.tel['herstarts'] += 1
         self.schrijf({'soort': 'start'})
 
     def xdo(self, *args, timeout=20):
@@ -162,48 +152,43 @@ class Aap:
             return None
         return r.stdout.rstrip('\n') if r.returncode == 0 else None  # titles keep their leading space
 
-    def vensters(self):
-        """[(id, title, width, height)] of the program's visible windows."""
-        uit = self.xdo('search', '--onlyvisible', '--pid', self.p.proc.pid) if self.p.loopt() else None
+    def vensters(self, titel=None):
+        """[(id, title, width, height)] of the program's visible windows (of that title)."""
         lijst = []
-        for w in (uit or '').split():
+        for w in ((self.xdo('search', '--onlyvisible', '--pid', self.p.proc.pid) if self.p.loopt() else '') or '').split():
             naam, geo = self.xdo('getwindowname', w), self.xdo('getwindowgeometry', '--shell', w)
-            if naam is not None and geo:
+            if naam is not None and geo and titel in (None, naam):
                 d = dict(r.split('=', 1) for r in geo.splitlines() if '=' in r)
                 lijst.append((w, naam, int(d['WIDTH']), int(d['HEIGHT'])))
         return lijst
 
-    def zoek(self, titel, index=0):
-        gelijk = [v for v in self.vensters() if v[1] == titel]
-        return gelijk[min(index, len(gelijk) - 1)] if gelijk else None
-
     def doe(self, a):
         """Performs a logged action on the window it names; False when that is gone."""
-        v = self.zoek(a['titel'], a.get('index', 0))
-        if v is None:
+        gelijk = self.vensters(a['titel'])
+        if not gelijk:
             self.tel['overgeslagen'] += 1
             return False
-        w, soort = v[0], a['soort']
-        if soort in ('klik', 'commando', 'salvo'):
-            args = []
-            for x, y, knop, keer in a['klikken']:
-                args += ['mousemove', '--window', w, x, y, 'click', '--repeat', keer, '--delay', 40, knop]
-                args += ['sleep', a['tussen']] if a.get('tussen') else []
-            return self.xdo(*args) or True
-        if soort == 'sleep':
+        w, args = gelijk[min(a.get('index', 0), len(gelijk) - 1)][0], []
+        for x, y, knop, keer in a.get('klikken', []):  # klik, commando, salvo
+            args += ['mousemove', '--window', w, x, y, 'click', '--repeat', keer, '--delay', 40, knop]
+            args += ['sleep', a['tussen']] if a.get('tussen') else []
+        if a['soort'] == 'sleep':
             (x1, y1), (x2, y2) = a['van'], a['naar']
             args = ['mousemove', '--window', w, x1, y1, 'mousedown', 1]
             for i in range(1, 6):
                 args += ['mousemove', '--window', w, x1 + (x2 - x1) * i // 5, y1 + (y2 - y1) * i // 5, 'sleep', 0.03]
-            return self.xdo(*args, 'mouseup', 1) or True
-        if soort == 'plak':  # xclip stays behind as the clipboard's owner until the next paste
+            args += ['mouseup', 1]
+        if args:
+            self.xdo(*args)
+            return True
+        if a['soort'] == 'plak':  # xclip stays behind as the clipboard's owner until the next paste
             subprocess.run(['xclip', '-selection', 'clipboard'], input=a['tekst'].encode(), env=self.p.env,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
         self.xdo('windowfocus', '--sync', w, timeout=5)
-        if soort == 'typ':
+        if a['soort'] == 'typ':
             self.xdo('type', '--delay', 2, '--', a['tekst'], timeout=120)
         else:
-            self.xdo('key', 'ctrl+v' if soort == 'plak' else a['toets'])
+            self.xdo('key', 'ctrl+v' if a['soort'] == 'plak' else a['toets'])
         return True
 
     def kies(self, rng):
@@ -213,7 +198,7 @@ class Aap:
             return None
         anders = [v for v in vensters if v[1] != HOOFD]
         w, titel, b, h = rng.choice(anders if anders and rng.random() < 0.7 else vensters)
-        a = {'titel': titel, 'index': [v[0] for v in vensters if v[1] == titel].index(w), 'maat': [b, h]}
+        a = {'titel': titel, 'index': [v[0] for v in vensters if v[1] == titel].index(w)}
         punt = lambda: [rng.randrange(max(b, 1)), rng.randrange(max(h, 1))]  # noqa: E731
         r = rng.random()
         if r < 0.30:
@@ -223,16 +208,15 @@ class Aap:
             hoofd = [v for v in vensters if v[1] == HOOFD]
             if hoofd:
                 b, h = hoofd[0][2:]
-                a.update(titel=HOOFD, index=0, maat=[b, h])
+                a.update(titel=HOOFD, index=0)
             klikken = [[*COMMANDO[rng.choice(list(COMMANDO))], 1, 1]]
-            if rng.random() < 0.5:
-                klikken += [[rng.randrange(b), rng.randrange(h), 1, 1] for _ in range(rng.randint(1, 5))]
+            klikken += [punt() + [1, 1] for _ in range(rng.randint(1, 5) if rng.random() < 0.5 else 0)]
             a.update(soort='commando', klikken=klikken, tussen=0.05)
         elif r < 0.50:
             a.update(soort='salvo', klikken=[punt() + [1, 1] for _ in range(rng.randint(3, 10))], tussen=0.03)
         elif r < 0.60:
-            a.update(soort='typ', tekst=rng.choice(TEKSTEN) if rng.random() < 0.7 else
-                     ''.join(rng.choice(TEKSTEN) for _ in range(rng.randint(2, 8))))
+            a.update(soort='typ', tekst=''.join(rng.choice(TEKSTEN) for _ in range(
+                1 if rng.random() < 0.7 else rng.randint(2, 8))))
         elif r < 0.64:
             stuk = rng.choice(TEKSTEN + ['\n', '\r\n', ',', 'ABCDEFGHIJ'])
             a.update(soort='plak', tekst=(stuk * rng.randint(50, 600))[:rng.randint(100, 5000)])
@@ -240,7 +224,7 @@ class Aap:
             a.update(soort='toets', toets=rng.choice(TOETSEN))
         elif rng.random() < 0.6:  # over the scroll bar at a list's right edge
             x = max(0, b - rng.randint(2, 24))
-            a.update(soort='sleep', van=[x, rng.randrange(max(h, 1))], naar=[x, rng.randrange(max(h, 1))])
+            a.update(soort='sleep', van=[x, punt()[1]], naar=[x, punt()[1]])
         else:
             a.update(soort='sleep', van=punt(), naar=punt())
         a['rust'] = rng.choice([0, 0, 0.05, 0.1, 0.2, 0.3, 0.6])
@@ -248,16 +232,16 @@ class Aap:
 
     def peil(self, a):
         """Waits for the ping's answer; a late one is a stall, none within BEVROREN a hang."""
-        hoofd = self.zoek(HOOFD)
-        if hoofd is None or not self.p.loopt():
+        hoofd = self.vensters(HOOFD)
+        if not hoofd:
             return
-        begin, w = time.monotonic(), int(hoofd[0])
+        begin, w = time.monotonic(), int(hoofd[0][0])
         duur = self.ping.rondgang(w, STAL)
         self.tel['peilingen'] += 1
         if duur is not None:
             self.tel['langste_antwoord'] = max(self.tel['langste_antwoord'], round(duur, 3))
             return
-        afdrukken = a['titel'] == AFDRUKKEN or any(v[1] == AFDRUKKEN for v in self.vensters())
+        afdrukken = a['titel'] == AFDRUKKEN or bool(self.vensters(AFDRUKKEN))
         while duur is None and time.monotonic() - begin < BEVROREN:
             if not self.p.loopt():
                 return  # ended meanwhile: counted as a crash or a quit
@@ -283,7 +267,9 @@ class Aap:
             if self.doe(a):
                 time.sleep(a.get('rust', 0))
                 self.peil(a)
-        self.nakijken()
+        self.rapporten_lezen()
+        if not self.p.loopt():
+            self.start()
 
 
 def main():
@@ -293,27 +279,22 @@ def main():
     ap.add_argument('--replay', metavar='LOG')
     ap.add_argument('--uit', default=UIT, help='folder for the log and the sanitizer reports')
     a = ap.parse_args()
-    if a.replay:
-        with open(a.replay) as f:
-            regels = [json.loads(r) for r in f if r.strip()]
-        seed = next((r['seed'] for r in regels if r.get('soort') == 'kop'), None)
-        naam = 'replay-' + os.path.splitext(os.path.basename(a.replay))[0]
-    else:
-        seed = a.seed if a.seed is not None else random.randrange(1 << 31)
-        naam = f'monkey-{seed}'
+    regels = [json.loads(r) for r in open(a.replay) if r.strip()] if a.replay else []
+    seed = next((r['seed'] for r in regels if r.get('soort') == 'kop'), None) if a.replay else (
+        a.seed if a.seed is not None else random.randrange(1 << 31))
+    naam = 'replay-' + os.path.splitext(os.path.basename(a.replay))[0] if a.replay else f'monkey-{seed}'
     p = Programma(bestanden=puzzels())
     aap = Aap(a.uit, naam, p)
     aap.schrijf({'soort': 'kop', 'seed': seed, 'minuten': a.minuten, 'replay': a.replay})
     gevonden = 0
     try:
+        aap.ping = Ping(p.scherm)
         aap.start()
-        if a.replay:
-            for actie in (r for r in regels if r.get('soort') in SOORTEN):
-                aap.stap(actie)
-        else:
-            rng, eind = random.Random(seed), time.monotonic() + a.minuten * 60
-            while time.monotonic() < eind:
-                aap.stap(aap.kies(rng))
+        for actie in (r for r in regels if 'titel' in r):
+            aap.stap(actie)
+        rng, eind = random.Random(seed), time.monotonic() + a.minuten * 60
+        while not a.replay and time.monotonic() < eind:
+            aap.stap(aap.kies(rng))
         if p.loopt():  # the normal end, so a leak at exit is seen too
             stop_proces(p.proc, timeout=30)
             aap.rapporten_lezen()
