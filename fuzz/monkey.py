@@ -19,7 +19,6 @@ import random
 import select
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import time
@@ -80,10 +79,7 @@ class Ping:
 
 def puzzels():
     """Enough saved puzzles for a scroll bar in the load list: the fuzz corpus's, with a board picture."""
-    rij = (503 * 3 + 3) // 4 * 4
-    pixels = b''.join(bytes((y * 7 + x // 3) % 256 for x in range(rij)) for y in range(449))
-    kop = struct.pack('<IiiHHIIiiII', 40, 503, 449, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
-    bmp = b'BM' + struct.pack('<IHHI', 14 + len(kop) + len(pixels), 0, 0, 14 + len(kop)) + kop + pixels
+    bmp = subprocess.run(['convert', '-size', '503x449', 'gradient:', 'BMP3:-'], capture_output=True, check=True).stdout
     namen = [f'puzzel {i:02}' for i in range(20)] + ['\u00e9\u00e9n', 'plan.nieuw.v2', 'kerst.bezig.2', 'a b']
     bestanden = {f'puzzels/{naam}.bmp': bmp for naam in namen}
     for i, naam in enumerate(namen):
