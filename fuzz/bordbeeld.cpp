@@ -1,34 +1,20 @@
-// Fuzz target for the board picture's load path: any bytes either are
-// refused or give a picture whose every pixel row was in the bytes, and
-// placing it on the 503 x 449 board leaves the board that size, with what
-// the picture does not cover in the background colour.
-#include "storage/Puzzelbestand.h"
-
+// Fuzz target for the board picture's load path: any bytes are refused or
+// give a picture whose every pixel row was in the bytes; placed on the board
+// it leaves the board 503 x 449, what it does not cover in the background.
 #include "board/Tekenvlak.h"
+#include "storage/Puzzelbestand.h"
 
 #include <QGuiApplication>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+
+using namespace Algemeen;
 
 namespace {
 
-// The line in the report says which promise was broken.
-void Eis(bool waar, int regel = __builtin_LINE())
-{
-    if (!waar) {
-        std::fprintf(stderr, "%s:%d: not as it should be\n", __FILE__, regel);
-        std::abort();
-    }
-}
+void Eis(bool waar) { if (!waar) std::abort(); }
 
-// More than the largest palette and colour masks a header can leave
-// unaccounted for, so a reader that runs past the announced pixel data
-// reaches into the padding.
-constexpr qsizetype Opvulling = 4096;
-
-// Pictures compared by their colours: an index beyond a short palette is
-// drawn in its last colour, and QImage's own == would read past it.
+// Compared by colour: QImage's own == would read past a short palette.
 bool Gelijk(const QImage& a, const QImage& b)
 {
     return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
@@ -38,8 +24,7 @@ bool Gelijk(const QImage& a, const QImage& b)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // Fonts and painting need the application object.
-    new QGuiApplication(*argc, *argv);
+    new QGuiApplication(*argc, *argv);  // fonts and painting need it
     return 0;
 }
 
@@ -50,31 +35,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t gro
     if (!beeld)
         return 0;
     Eis(!beeld->isNull());
-
-    // The rows are really there: a picture that was filled in where the
-    // bytes ran out would change with whatever follows them.
+    // A picture filled in where the bytes ran out would change with what
+    // follows them; 4096 bytes is more than any palette and masks a header
+    // can leave unaccounted for.
     for (const char vul : {'\0', '\xff'}) {
-        const QByteArray langer = data.toByteArray() + QByteArray(Opvulling, vul);
-        const auto zelfde = BordbeeldUitBytes(langer);
+        const auto zelfde = BordbeeldUitBytes(data.toByteArray() + QByteArray(4096, vul));
         Eis(zelfde && Gelijk(*zelfde, *beeld));
     }
-    // Cut one byte short: either refused, or that byte was no pixel.
     if (const auto korter = BordbeeldUitBytes(data.first(data.size() - 1)))
-        Eis(Gelijk(*korter, *beeld));
+        Eis(Gelijk(*korter, *beeld));  // that byte was no pixel
 
-    static Tekenvlak vlak(Algemeen::BordBreedte, Algemeen::BordHoogte, QColor(12, 34, 56), QFont());
+    static Tekenvlak vlak(BordBreedte, BordHoogte, QColor(12, 34, 56), QFont());
     vlak.Plaats(*beeld);
-    Eis(vlak.Beeld.size() == QSize(Algemeen::BordBreedte, Algemeen::BordHoogte));
-    Eis(vlak.Beeld.format() == QImage::Format_RGB32);
-    // An opaque picture shows as it is, in the colours it decodes to.
+    Eis(vlak.Beeld.size() == QSize(BordBreedte, BordHoogte) && vlak.Beeld.format() == QImage::Format_RGB32);
     const QRect gedekt = QRect(QPoint(0, 0), beeld->size()) & vlak.Beeld.rect();
     if (!beeld->hasAlphaChannel())
         Eis(vlak.Beeld.copy(gedekt) == beeld->convertToFormat(QImage::Format_RGB32).copy(gedekt));
     const QRgb achtergrond = vlak.Achtergrond.rgb();
-    if (beeld->width() < Algemeen::BordBreedte)
-        Eis(vlak.Beeld.pixel(Algemeen::BordBreedte - 1, 0) == achtergrond);
-    if (beeld->height() < Algemeen::BordHoogte)
-        Eis(vlak.Beeld.pixel(0, Algemeen::BordHoogte - 1) == achtergrond);
+    Eis(beeld->width() >= BordBreedte || vlak.Beeld.pixel(BordBreedte - 1, 0) == achtergrond);
+    Eis(beeld->height() >= BordHoogte || vlak.Beeld.pixel(0, BordHoogte - 1) == achtergrond);
     // Drawing on the board afterwards leaves the loaded picture alone.
     const QImage kopie = beeld->copy();
     vlak.box(0, 0, 20, 20, Qt::red);

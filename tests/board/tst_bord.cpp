@@ -1,5 +1,5 @@
-// Pixel tests of the board. Expected boxes and numbers are drawn on a fresh
-// surface and compared where they belong, so one pixel out of place fails.
+// Pixel tests of the board: expected boxes and numbers, drawn on a fresh
+// surface, compared where they belong, so one pixel out of place fails.
 #include "board/Bord.h"
 #include "model/Algemeen.h"
 
@@ -10,7 +10,7 @@ using namespace Algemeen;
 
 namespace {
 
-const QColor Veld(200, 210, 190), Zoek(180, 190, 240), Puzzel(250, 245, 200);
+const Kleur Veld{200, 210, 190}, Zoek{180, 190, 240}, Puzzel{250, 245, 200};
 
 // The geometry in plain numbers, so that a wrong constant in the code shows.
 constexpr int Kolom = 240;
@@ -18,10 +18,10 @@ int Top(int i) { return 21 * i - 6; }
 QRect Hok(int i, int j) { return QRect(j ? BeginX[i] + 22 * (j - 1) : Kolom, Top(i), 23, 22); } // j 0: the column
 
 // Black outline, the fill inside, the letter at +6, +3.
-QImage VerwachtHok(QChar letter, QColor vul)
+QImage VerwachtHok(QChar letter, Kleur vul)
 {
     Tekenvlak v(23, 22, Qt::black, BordLettertype());
-    QPainter(&v.Beeld).fillRect(1, 1, 21, 20, vul);
+    QPainter(&v.Beeld).fillRect(1, 1, 21, 20, vul.Waarde());
     v.text(6, 3, QString(letter));
     return v.Beeld;
 }
@@ -36,9 +36,9 @@ private slots:
     void init()
     {
         BeginWaarden();
-        KleurVeld = {Veld.red(), Veld.green(), Veld.blue()};
-        KleurZoekWoord = {Zoek.red(), Zoek.green(), Zoek.blue()};
-        KleurPuzzelWoord = {Puzzel.red(), Puzzel.green(), Puzzel.blue()};
+        KleurVeld = Veld;
+        KleurZoekWoord = Zoek;
+        KleurPuzzelWoord = Puzzel;
     }
 
     // The column (lower case, a blank) with rows over it: row 9 starts on the
@@ -66,10 +66,10 @@ private slots:
             for (int j = 1; j <= lengte; ++j)
                 if (Hok(i, j).left() != Kolom)
                     QCOMPARE(bord.Beeld.copy(Hok(i, j)), VerwachtHok(Hoofdletter(PuzzelWoord[i][j - 1]), Puzzel));
-            QCOMPARE(bord.Beeld.pixelColor(Hok(i, lengte).right() + 1, Top(i) + 10), Veld);  // ends with its last box
+            QCOMPARE(bord.Beeld.pixelColor(Hok(i, lengte).right() + 1, Top(i) + 10), Veld.Waarde());  // its last box ends it
             // Left of the row, as far as the board allows, only " i ".
             const int breed = qMin(30, BeginX[i]);
-            Tekenvlak nummer(breed, 21, Veld, BordLettertype());
+            Tekenvlak nummer(breed, 21, Veld.Waarde(), BordLettertype());
             nummer.text(breed - (i <= 9 ? 18 : 23), 3, QStringLiteral(" %1 ").arg(i));
             QCOMPARE(bord.Beeld.copy(BeginX[i] - breed, Top(i), breed, 21), nummer.Beeld);
         }
@@ -83,8 +83,8 @@ private slots:
         KleurPuzzelWoord = {255, 200, 200};
         KleurZoekWoord = {200, 255, 200};
         WisLetters(bord);
-        QCOMPARE(bord.Beeld.copy(Hok(1, 1)), VerwachtHok(u' ', QColor(255, 200, 200)));
-        QCOMPARE(bord.Beeld.copy(Hok(1, 0)), VerwachtHok(u' ', QColor(200, 255, 200)));
+        QCOMPARE(bord.Beeld.copy(Hok(1, 1)), VerwachtHok(u' ', KleurPuzzelWoord));
+        QCOMPARE(bord.Beeld.copy(Hok(1, 0)), VerwachtHok(u' ', KleurZoekWoord));
     }
 
     // A picture from the top-left, cut off where larger; elsewhere the background.
@@ -100,8 +100,8 @@ private slots:
         klein.setPixelColor(0, 0, Qt::red);
         bord.Plaats(klein);
         QCOMPARE(bord.Beeld.format(), QImage::Format_RGB32);
-        QVERIFY(bord.Beeld.pixelColor(0, 0) == Qt::red && bord.Beeld.pixelColor(1, 1) == Veld);
-        QCOMPARE(bord.Beeld.pixelColor(250, 200), Veld);
+        QVERIFY(bord.Beeld.pixelColor(0, 0) == Qt::red && bord.Beeld.pixelColor(1, 1) == Veld.Waarde());
+        QCOMPARE(bord.Beeld.pixelColor(250, 200), Veld.Waarde());
     }
 
     // Per character: a board box holds the upper case of its own letter; "SS"

@@ -2,6 +2,7 @@
 moment, WENDOLO_KILLSAVE_KEER (50) times; once the next run has opened its load
 list, DOEL's .pzl and .bmp are the whole old pair or the whole new one, alone."""
 import os
+import pathlib
 import random
 import subprocess
 import time
@@ -19,9 +20,7 @@ OUD = KOP + b'10,20,30\r\n40,50,60\r\n70,80,90\r\n"OUDJE"\r\n' + b'0,"",""\r\n' 
 
 
 def lees(pad):
-    if os.path.exists(pad):
-        with open(pad, 'rb') as f:
-            return f.read()
+    return pathlib.Path(pad).read_bytes() if os.path.exists(pad) else None
 
 
 def journey():

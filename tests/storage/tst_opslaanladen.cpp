@@ -1,20 +1,26 @@
 // The storage dialogs through their controls: saving and loading (the files
-// that appear, the questions asked, a load that is whole or nothing) and
-// Tools (colours written at once, the header taken on Exit).
+// that appear, the questions asked, a load that is whole or nothing), Tools
+// (colours written at once, the header taken on Exit), and writes that fail
+// for real.
 #include "Nepscherm.h"
+#include "output/Exporteren.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Main.h"
 #include "shell/Meldingen.h"
 #include "shell/Naad.h"
 #include "storage/Heelbestand.h"
+#include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
 #include "storage/Opslaan.h"
 #include "storage/Puzzelbestand.h"
 #include "storage/Tools.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -29,6 +35,18 @@ namespace {
 QByteArray Lees(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or("<missing>"); }
 void Schrijf(const QString& pad, const QByteArray& data) { QVERIFY(SchrijfHeel(pad, data)); }
 QStringList Bestanden(const QString& map) { return QDir(map).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+bool Voer(const QString& programma, const QStringList& args) { return QProcess::execute(programma, args) == 0; }
+
+// Every file in the program folder with its bytes, the filler left out.
+QMap<QString, QByteArray> Inhoud()
+{
+    QMap<QString, QByteArray> uit;
+    QDirIterator it(Naad.Programmamap, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (const QString pad = it.next(); it.fileName() != QStringLiteral("vulsel"))
+            uit[QDir(Naad.Programmamap).relativeFilePath(pad)] = LeesBegin(pad, 1 << 20).value_or("<unreadable>");
+    return uit;
+}
 
 // The load dialog over s, which puts what it reads on s's board.
 std::unique_ptr<Loadpuzzel> Laaddialoog(Nepscherm& s)
@@ -52,6 +70,9 @@ class TestOpslaanLaden : public QObject
 
     std::unique_ptr<QTemporaryDir> map;
     QStringList getoond;         // every box shown, in order, as "title|text"
+    QList<Meldingen::Knoppen> knoppen;  // the buttons of each message box
+    bool gekoppeld = false;      // a tmpfs mounted over the folder
+    QString vast;                // a file made immutable
     QString invoer;              // what the input box answers; "<default>": its pre-filled text
     Antwoord ja = Antwoord::Ja;  // what the Yes/No box answers
 
@@ -75,6 +96,7 @@ private slots:
         QDir(map->path()).mkdir(QStringLiteral("puzzels"));
         Naad.Melding = [this](const Meldingen::Melding& m) {
             getoond << m.titel + u'|' + m.tekst;
+            knoppen << m.knoppen;
             return m.knoppen == Meldingen::Knoppen::JaNee ? ja : Antwoord::Ok;
         };
         Naad.Vraag = [this](const Meldingen::Vraag& v) {
@@ -82,7 +104,14 @@ private slots:
             return invoer == QStringLiteral("<default>") ? v.standaard : invoer;
         };
     }
-    void cleanup() { Naad = {}; }
+    void cleanup()
+    {
+        Naad = {};
+        if (!vast.isEmpty())
+            Voer("chattr", {"-i", std::exchange(vast, {})});
+        if (std::exchange(gekoppeld, false))
+            Voer("umount", {"-l", map->path()});
+    }
 
     // One design saved again and again: what each answer shows, what lands in
     // the folder, and a board that is never touched.
@@ -264,6 +293,87 @@ private slots:
         QTest::mouseClick(dlg.ExitKnop, Qt::LeftButton);
         QCOMPARE(dlg.Keuze().KopTekst, QStringLiteral("Mijn 'puzzel'"));  // a double quote would end the settings field
         QCOMPARE(s.InfoBalk, QStringLiteral("Informatie..."));
+    }
+
+    // A full 2 MB tmpfs over the program folder (vol; bijna: room for a .pzl
+    // or a page, not a picture), or an immutable old .pzl so that a save fails
+    // after its journal (vast). Both need root and are skipped where refused.
+    // Each write says so once and leaves the files that were there, the model
+    // and the board.
+    void schrijffout_data()
+    {
+        QTest::addColumn<QString>("fout");
+        QTest::addColumn<QString>("naam");  // saved under this name; empty: exported; <exit>: the settings on Exit
+        QTest::newRow("save full, new name") << "vol" << "NIEUW";
+        QTest::newRow("save room for the .pzl only, over the old one") << "bijna" << "OUD";
+        QTest::newRow("save, old puzzle file cannot be replaced") << "vast" << "OUD";
+        QTest::newRow("export, room for the page, not the bitmap") << "bijna" << "";
+        // A write that fails only when its buffer reaches the disk, where
+        // commit() alone would put an empty file in place. Exit says so and ends.
+        QTest::newRow("settings on Exit, full") << "vol" << "<exit>";
+    }
+    void schrijffout()
+    {
+        QFETCH(QString, fout);
+        QFETCH(QString, naam);
+        gekoppeld = fout != "vast" && Voer("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", map->path()});
+        if (fout != "vast" && !gekoppeld)
+            QSKIP("cannot mount a tmpfs here (needs root)");
+        // An earlier puzzle OUD, its settings and an export; a different puzzle in memory.
+        QVERIFY(QDir(map->path()).mkpath(QStringLiteral("puzzels")));
+        Nepscherm s;
+        KleurVeld = {10, 20, 30};
+        s.Ontwerp(QStringLiteral("OUDJE"));
+        Sla(s, QStringLiteral("OUD"));
+        const QString ini = map->filePath(QStringLiteral("Wendolo.ini"));
+        QVERIFY(InstellingenSchrijven(ini));
+        for (const QString& bestand : {QStringLiteral("wendolo.htm"), QStringLiteral("puzzel.bmp")})
+            Schrijf(map->filePath(bestand), "earlier export");
+        KleurVeld = {200, 210, 220};
+        KopTekst = QStringLiteral("Nieuwe kop");
+        s.Ontwerp(QStringLiteral("KROKODILLENTRANEN"));
+        if (fout == "vast" && !Voer("chattr", {"+i", vast = Puzzels(QStringLiteral("OUD.pzl"))}))
+            QSKIP("chattr +i is refused here (needs root on a file system that has it)");
+        if (fout != "vast") {  // filled to the last page, then 16 kB freed again where it is to be almost full
+            QFile vulsel(map->filePath(QStringLiteral("vulsel")));
+            QVERIFY(vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (vulsel.write(QByteArray(4096, 'v')) == 4096) {
+            }
+            vulsel.close();
+            QVERIFY(vulsel.resize(vulsel.size() - (fout == "vol" ? 0 : 16 * 1024)));
+        }
+        const auto bestanden = Inhoud();
+        const Puzzel puzzel = HuidigePuzzel();
+        const QImage beeld = s.Bord().Beeld();
+        const Instellingen instellingen = HuidigeInstellingen();  // not those in the file
+        getoond.clear();
+        knoppen.clear();
+        invoer = naam;
+        if (naam == "<exit>") {
+            QVERIFY(!InstellingenSchrijven(ini));
+            QCOMPARE(HuidigeInstellingen(), instellingen);
+            Main venster;
+            getoond.clear();
+            venster.ExitKnop_Click();
+            QCOMPARE(getoond.value(1), QStringLiteral("Wendolo|De instellingen konden niet worden opgeslagen in %1.\r\n"
+                                                      "Het programma stopt toch.").arg(ini));
+        } else {
+            if (naam.isEmpty())
+                HtmlExporteren(s.Bord());
+            else
+                QVERIFY(!SaveCommando(s.Bord().Beeld()));
+            // Over the old one the overwrite question comes first; then exactly one report.
+            QCOMPARE(getoond.size(), (naam.isEmpty() ? 1 : 2) + (naam == "OUD"));  // the name asked for first
+            const QString niet = naam.isEmpty() ? QStringLiteral("geëxporteerd") : QStringLiteral("opgeslagen");
+            QVERIFY2(getoond.last().section(u'|', 1).startsWith(
+                         QStringLiteral("De puzzel is niet %1: het bestand %2").arg(niet, QDir::tempPath())),
+                     qPrintable(getoond.last()));
+            QCOMPARE(knoppen.last(), Meldingen::Knoppen::Ok);
+            QCOMPARE(HuidigePuzzel(), puzzel);
+            QCOMPARE(s.Bord().Beeld(), beeld);  // the export's letters back, its frame gone
+        }
+        // The old pair and the old export whole, no half-written file beside them.
+        QCOMPARE(Inhoud(), bestanden);
     }
 };
 

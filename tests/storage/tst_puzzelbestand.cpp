@@ -1,6 +1,5 @@
-// The record files: the field rules, the puzzle file's bytes and checks, the
-// settings file's merge and repair, safe names, and the paired write that
-// leaves one save's pair under a name even when a save is broken off.
+// The record files: fields, the puzzle and settings files, safe names, and the
+// paired write that leaves one save's pair under a name even when broken off.
 #include "shell/Naad.h"
 #include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
@@ -10,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sys/stat.h>
 
 using namespace Algemeen;
@@ -20,10 +20,10 @@ const QByteArray Hoofd = "\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n
 const QByteArray LegeRij = "0,\"\",\"\"\r\n";
 const QByteArray Rijen = "240,\"ANANAS\",\"Vrucht\"\r\n" + LegeRij + "196,\"KIPPEN\",\"Eieren\"\r\n" + LegeRij + LegeRij;
 const QByteArray Appel = Hoofd + "\"APPEL\"\r\n" + Rijen;
+const QStringList Paar{QStringLiteral("X.bmp"), QStringLiteral("X.pzl")};
 
 QByteArray Lees(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or("<missing>"); }
 void Schrijf(const QString& pad, const QByteArray& data) { QVERIFY(SchrijfHeel(pad, data)); }
-QStringList Bestanden(const QDir& dir) { return dir.entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 QImage Beeld(QColor kleur)
 {
     QImage beeld(BordBreedte, BordHoogte, QImage::Format_RGB32);
@@ -36,8 +36,16 @@ QImage Beeld(QColor kleur)
 class TestPuzzelbestand : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<QTemporaryDir> map;  // a fresh folder for each test
+    QString Pad(const QString& naam) const { return QDir(map->path()).filePath(naam); }
+    QStringList Bestanden() const { return QDir(map->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
 private slots:
-    void init() { BeginWaarden(); }
+    void init()
+    {
+        BeginWaarden();
+        map = std::make_unique<QTemporaryDir>();
+    }
 
     // Each field read as a number ("-": none) and as a text, "|" between.
     void velden_data()
@@ -109,11 +117,9 @@ private slots:
     {
         QFETCH(QByteArray, bestand);
         QFETCH(QByteArray, puzzel);
-        QTemporaryDir map;
-        const QString pad = map.filePath(QStringLiteral("X.pzl"));
         if (bestand != "<none>")
-            Schrijf(pad, bestand);
-        const auto p = PuzzelLezenUit(pad);
+            Schrijf(Pad(QStringLiteral("X.pzl")), bestand);
+        const auto p = PuzzelLezenUit(Pad(QStringLiteral("X.pzl")));
         QCOMPARE(p ? PuzzelBytes(*p) : QByteArray(), puzzel);
         if (bestand == Appel)  // each field where it belongs
             QVERIFY(p && p->BeginX[3] == 196 && p->PuzzelWoord[3] == "KIPPEN" && p->Omschrijving[1] == "Vrucht"
@@ -131,17 +137,19 @@ private slots:
                                      "\"Puzzelpagina\"\r\n";
         // The header in the Windows code page, read in and written back.
         const QByteArray eigen = "\"Mijn banner\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"Caf\xE9 \x96 1\x80\"\r\n";
-        QTest::newRow("no file") << QByteArray("<none>") << standaard << QByteArray();
+        const QByteArray begin = "\"Mijn banner\"\r\n1,2,3\r\n", geen;
+        QTest::newRow("no file") << QByteArray("<none>") << standaard << geen;
         QTest::newRow("folder: neither read nor written") << QByteArray("<folder>") << standaard << QByteArray("<missing>");
-        QTest::newRow("named pipe: not waited on, replaced") << QByteArray("<pipe>") << standaard << QByteArray();
-        QTest::newRow("complete") << eigen << eigen << QByteArray();
+        QTest::newRow("named pipe: not waited on, replaced") << QByteArray("<pipe>") << standaard << geen;
+        QTest::newRow("complete") << eigen << eigen << geen;
         // A banner no record could hold would make every later write fail.
-        QTest::newRow("quote in an unquoted banner") << "ban\"ner" + eigen.mid(13) << standaard << QByteArray();
-        const QByteArray begin = "\"Mijn banner\"\r\n1,2,3\r\n";
+        QTest::newRow("quote in an unquoted banner") << "ban\"ner" + eigen.mid(13) << standaard << geen;
         QTest::newRow("ends after the first colour: the rest stays")
-            << begin << begin + standaard.mid(standaard.indexOf("220,220,240")) << QByteArray();
+            << begin << begin + standaard.mid(standaard.indexOf("220,220,240")) << geen;
         QTest::newRow("blue 256: red and green before it stay") << QByteArray(eigen).replace("4,5,6", "40,50,256")
-            << begin + "40,50,240\r\n" + standaard.mid(standaard.indexOf("255,255,255")) << QByteArray();
+            << begin + "40,50,240\r\n" + standaard.mid(standaard.indexOf("255,255,255")) << geen;
+        QTest::newRow("no header text") << eigen.left(eigen.indexOf("\"Caf")) << eigen.left(eigen.indexOf("\"Caf"))
+            + standaard.mid(standaard.indexOf("\"Puzzel")) << geen;
         // Clamped values are a good read: the file is not rewritten.
         QTest::newRow("red and green clamped") << QByteArray(eigen).replace("1,2,3", "999,-4,3")
                                                << QByteArray(eigen).replace("1,2,3", "255,0,3")
@@ -152,8 +160,7 @@ private slots:
         QFETCH(QByteArray, bestand);
         QFETCH(QByteArray, geheugen);
         QFETCH(QByteArray, daarna);
-        QTemporaryDir map;
-        const QString pad = map.filePath(QStringLiteral("Wendolo.ini"));
+        const QString pad = Pad(QStringLiteral("Wendolo.ini"));
         if (bestand == "<folder>")
             QVERIFY(QDir().mkdir(pad));
         else if (bestand == "<pipe>")
@@ -180,28 +187,29 @@ private slots:
 
     void schrijven()
     {
-        QTemporaryDir map;
-        const QDir dir(map.path());
         const Puzzel appel = *PuzzelUitBytes(Appel);
         // The name is used as it was typed: the extension comes twice.
-        QCOMPARE(PuzzelSchrijven(map.path(), QStringLiteral("X.pzl"), appel, Beeld(QColor(1, 2, 3))), QString());
-        QCOMPARE(Lees(dir.filePath(QStringLiteral("X.pzl.pzl"))), Appel);
-        QCOMPARE(QImage(dir.filePath(QStringLiteral("X.pzl.bmp"))).convertToFormat(QImage::Format_RGB32),
-                 Beeld(QColor(1, 2, 3)));
+        QCOMPARE(PuzzelSchrijven(map->path(), QStringLiteral("X.pzl"), appel, Beeld(QColor(1, 2, 3))), QString());
+        QCOMPARE(Lees(Pad(QStringLiteral("X.pzl.pzl"))), Appel);
+        QCOMPARE(QImage(Pad(QStringLiteral("X.pzl.bmp"))).convertToFormat(QImage::Format_RGB32), Beeld(QColor(1, 2, 3)));
         const QStringList paar{QStringLiteral("X.pzl.bmp"), QStringLiteral("X.pzl.pzl")};
-        QCOMPARE(Bestanden(dir), paar);  // no temporary left behind
+        QCOMPARE(Bestanden(), paar);  // no temporary left behind
 
         // A quote would end the clue early: refused, nothing written.
         Puzzel aanhalingsteken = appel;
         aanhalingsteken.Omschrijving[3] = QStringLiteral("Zeg \"tok\"");
-        QVERIFY(!PuzzelSchrijven(map.path(), QStringLiteral("Q"), aanhalingsteken, Beeld(Qt::red)).isEmpty());
+        QVERIFY(!PuzzelSchrijven(map->path(), QStringLiteral("Q"), aanhalingsteken, Beeld(Qt::red)).isEmpty());
         // The picture blocked by a folder of its name: the old puzzle file stays.
-        Schrijf(dir.filePath(QStringLiteral("B.pzl")), "oud");
-        QVERIFY(dir.mkdir(QStringLiteral("B.bmp")));
-        QVERIFY(PuzzelSchrijven(map.path(), QStringLiteral("B"), appel, Beeld(Qt::red))
+        Schrijf(Pad(QStringLiteral("B.pzl")), "oud");
+        QVERIFY(QDir(map->path()).mkdir(QStringLiteral("B.bmp")));
+        QVERIFY(PuzzelSchrijven(map->path(), QStringLiteral("B"), appel, Beeld(Qt::red))
                     .contains(QStringLiteral("B.bmp kon niet worden geschreven.\r\nEerder opgeslagen bestanden")));
-        QCOMPARE(Lees(dir.filePath(QStringLiteral("B.pzl"))), QByteArray("oud"));
-        QCOMPARE(Bestanden(dir), QStringList{QStringLiteral("B.pzl")} + paar);
+        QCOMPARE(Lees(Pad(QStringLiteral("B.pzl"))), QByteArray("oud"));
+        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")} + paar);
+        // The same over no old puzzle: none is left either.
+        QVERIFY(QDir(map->path()).mkdir(QStringLiteral("C.bmp")));
+        QVERIFY(!PuzzelSchrijven(map->path(), QStringLiteral("C"), appel, Beeld(Qt::red)).isEmpty());
+        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")} + paar);
     }
 
     // A save stopped dead after each of its steps, as a kill would leave it,
@@ -220,34 +228,31 @@ private slots:
     {
         QFETCH(int, stappen);
         QFETCH(bool, oudPaar);
-        QTemporaryDir map;
-        const QDir dir(map.path());
-        const QString pzl = dir.filePath(QStringLiteral("X.pzl")), bmp = dir.filePath(QStringLiteral("X.bmp"));
+        const QString pzl = Pad(QStringLiteral("X.pzl")), bmp = Pad(QStringLiteral("X.bmp"));
         if (oudPaar) {
             Schrijf(pzl, "oude puzzel");
             Schrijf(bmp, "oud beeld");
         }
-        Schrijf(dir.filePath(QStringLiteral("ander.pzl")), "andere puzzel");
-
-        Naad.PaarOnderbreking = stappen;
-        QCOMPARE(PaarVervangen(map.path(), QStringLiteral("X"), "nieuwe puzzel", "nieuw beeld"), QString());
-        Naad.PaarOnderbreking = 0;
-        MapHerstellen(map.path());
+        Schrijf(Pad(QStringLiteral("ander.pzl")), "andere puzzel");
+        const auto opslag = [&](int stap, const char* puzzel, const char* beeld) {
+            Naad.PaarOnderbreking = stap;
+            const QString fout = PaarVervangen(map->path(), QStringLiteral("X"), puzzel, beeld);
+            Naad.PaarOnderbreking = 0;
+            return fout;
+        };
+        QCOMPARE(opslag(stappen, "nieuwe puzzel", "nieuw beeld"), QString());
+        MapHerstellen(map->path());
 
         const bool nieuw = stappen >= 4;  // the journal, written in step 4, decides
         QCOMPARE(Lees(pzl), QByteArray(nieuw ? "nieuwe puzzel" : oudPaar ? "oude puzzel" : "<missing>"));
         QCOMPARE(Lees(bmp), QByteArray(nieuw ? "nieuw beeld" : oudPaar ? "oud beeld" : "<missing>"));
-        const QStringList paar{QStringLiteral("X.bmp"), QStringLiteral("X.pzl")};
-        QCOMPARE(Bestanden(dir), (oudPaar || nieuw ? paar : QStringList()) + QStringList{QStringLiteral("ander.pzl")});
+        QCOMPARE(Bestanden(), (oudPaar || nieuw ? Paar : QStringList()) + QStringList{QStringLiteral("ander.pzl")});
 
         // A save broken off while an earlier one of the name was still
         // unsettled: the earlier journal must not decide for the later files.
-        Naad.PaarOnderbreking = 5;
-        PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 2", "beeld 2");
-        Naad.PaarOnderbreking = 2;
-        PaarVervangen(map.path(), QStringLiteral("X"), "puzzel 3", "beeld 3");
-        Naad.PaarOnderbreking = 0;
-        QVERIFY(PaarHerstellen(map.path(), QStringLiteral("X")));
+        opslag(5, "puzzel 2", "beeld 2");
+        opslag(2, "puzzel 3", "beeld 3");
+        QVERIFY(PaarHerstellen(map->path(), QStringLiteral("X")));
         QCOMPARE(Lees(pzl) + Lees(bmp), QByteArray("puzzel 2beeld 2"));
     }
 
@@ -255,24 +260,21 @@ private slots:
     // write stops a save of that name instead of guessing.
     void herstelRaaktNiets()
     {
-        QTemporaryDir map;
-        const QDir dir(map.path());
         // Saved puzzles whose names only look like what a save leaves behind.
         const QStringList gewoon{QStringLiteral("Y.bmp"), QStringLiteral("Y.pzl"), QStringLiteral("kerst.bezig.2.pzl"),
                                  QStringLiteral("nieuw.pzl"), QStringLiteral("plan.nieuw.v2.bmp"),
                                  QStringLiteral("x.pzl.nieuw.abcdef.pzl")};  // sorted
         for (const QString& naam : gewoon)
-            Schrijf(dir.filePath(naam), naam.toLatin1());
-        Schrijf(dir.filePath(QStringLiteral("Z.pzl.nieuw.aBc123")), "restant van QSaveFile");
-        MapHerstellen(map.path());
-        QCOMPARE(Bestanden(dir), gewoon);
+            Schrijf(Pad(naam), naam.toLatin1());
+        Schrijf(Pad(QStringLiteral("Z.pzl.nieuw.aBc123")), "restant van QSaveFile");
+        MapHerstellen(map->path());
+        QCOMPARE(Bestanden(), gewoon);
 
-        Schrijf(dir.filePath(QStringLiteral("Y.bezig")), "iets anders\r\n");
-        Schrijf(dir.filePath(QStringLiteral("Y.bmp.nieuw")), "nieuw?");
-        QVERIFY(PuzzelSchrijven(map.path(), QStringLiteral("Y"), *PuzzelUitBytes(Appel), Beeld(Qt::red))
-                    .contains(QStringLiteral("Het bestand %1 houdt de naam vast").arg(dir.filePath(QStringLiteral("Y.bezig")))));
-        QCOMPARE(Lees(dir.filePath(QStringLiteral("Y.pzl"))) + Lees(dir.filePath(QStringLiteral("Y.bmp.nieuw"))),
-                 QByteArray("Y.pzlnieuw?"));
+        Schrijf(Pad(QStringLiteral("Y.bezig")), "iets anders\r\n");
+        Schrijf(Pad(QStringLiteral("Y.bmp.nieuw")), "nieuw?");
+        QVERIFY(PuzzelSchrijven(map->path(), QStringLiteral("Y"), *PuzzelUitBytes(Appel), Beeld(Qt::red))
+                    .contains(QStringLiteral("Het bestand %1 houdt de naam vast").arg(Pad(QStringLiteral("Y.bezig")))));
+        QCOMPARE(Lees(Pad(QStringLiteral("Y.pzl"))) + Lees(Pad(QStringLiteral("Y.bmp.nieuw"))), QByteArray("Y.pzlnieuw?"));
     }
 };
 
