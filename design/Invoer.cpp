@@ -397,10 +397,12 @@ void Invoer::HaalWeg(const QString& woord)
 
 void Invoer::List1_Click()
 {
-    const QListWidgetItem* item = List1->currentItem();
-    if (!item || !item->isSelected())
+    // The selection, not the current entry: a screen reader selects an
+    // entry without making it current.
+    const QList<QListWidgetItem*> keuze = List1->selectedItems();
+    if (keuze.isEmpty())
         return;
-    Text1->setText(Woord(item));
+    Text1->setText(Woord(keuze.front()));
     info(QStringLiteral("Klik nu op de knop OK om de omschrijving van het puzzelwoord in te vullen"));
 }
 

@@ -115,9 +115,13 @@ void Afdrukken::MaakOpties()
     PdfKnop->setGeometry(Twips(1950, 1680, 1740, 360));
     connect(PdfKnop, &QPushButton::clicked, this, &Afdrukken::PdfKnop_Click);
     // A screen reader names each box and the copies bar by its label.
-    for (auto [label, veld] : {std::pair<QLabel*, QWidget*>{Label2, Aantal}, {Label3, Check1}, {Label4, Check2},
-                               {Label5, Check3}, {Label7, Check4}})
-        label->setBuddy(veld);
+    Label2->setBuddy(Aantal);
+    // A box takes no name from a buddy: it is given its label's text, anew
+    // whenever the label changes with it.
+    for (auto [label, vakje] : {std::pair{Label3, Check1}, {Label4, Check2}, {Label5, Check3}, {Label7, Check4}}) {
+        label->setBuddy(vakje);
+        vakje->setAccessibleName(label->text());
+    }
 }
 
 void Afdrukken::MaakKnoppen()
@@ -134,6 +138,7 @@ static void Opschrift(QLabel* label, bool aan, const char* met, const char* zond
 {
     label->setText(QString::fromUtf8(aan ? met : zonder));
     label->adjustSize();
+    label->buddy()->setAccessibleName(label->text());
 }
 
 void Afdrukken::Check1_Click()

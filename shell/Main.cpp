@@ -140,6 +140,13 @@ void Main::MaakMenu()
     recentMenu = menu->addMenu(QStringLiteral("Recente puzzels"));
     connect(recentMenu, &QMenu::aboutToShow, this, &Main::VulRecent);
 
+    // The word list: names in it or not, and the cursor row's word to the
+    // maker's own words or out of them.
+    menu->addSeparator();
+    namenActie = actie(QStringLiteral("Namen in de woordenlijst"), {}, [this] { NamenWisselen(); });
+    namenActie->setCheckable(true);
+    eigenActie = actie({}, {}, [this] { EigenWoordWisselen(pic->Cursor()); });
+
     // The board leaves the program: as the pages a teacher hands out (the
     // puzzle without letters and its answer key), as a picture, or as a page
     // to solve on screen.
@@ -157,13 +164,6 @@ void Main::MaakMenu()
           [this, tekening] { AfbeeldingOpslaan(this, tekening(false)); });
     actie(QStringLiteral("Webpagina om op te lossen…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
           [this] { OplospaginaExporteren(this); });
-
-    // The word list: names in it or not, and the cursor row's word to the
-    // maker's own words or out of them.
-    menu->addSeparator();
-    namenActie = actie(QStringLiteral("Namen in de woordenlijst"), {}, [this] { NamenWisselen(); });
-    namenActie->setCheckable(true);
-    eigenActie = actie({}, {}, [this] { EigenWoordWisselen(pic->Cursor()); });
 
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,

@@ -75,6 +75,8 @@ public:
     virtual int Huidig() const = 0;
     virtual QString ItemTekst(int i) const = 0;
     virtual QRect ItemVlak(int i) const = 0;  // in the control's coordinates
+    // What a click on item i does; queued like the buttons' press.
+    virtual void Kies(int i) = 0;
     QWidget* Widget() const { return widget(); }
 
     int childCount() const override { return Aantal() + QAccessibleWidget::childCount(); }
@@ -97,7 +99,7 @@ private:
     mutable std::map<int, QAccessible::Id> items;
 };
 
-class ItemToegang : public QAccessibleInterface
+class ItemToegang : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     ItemToegang(const LijstToegang* lijst, int i) : lijst(lijst), widget(lijst->Widget()), i(i) {}
@@ -128,6 +130,18 @@ public:
         return s;
     }
     int Index() const { return i - 1; }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actie) override
+    {
+        if (actie == pressAction() && isValid())
+            const_cast<LijstToegang*>(lijst)->Kies(i);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     const LijstToegang* lijst;
@@ -182,6 +196,14 @@ public:
     {
         return QRect(pic->Tekengebied()->geometry().topLeft() + QPoint(0, RijY(i)), QSize(BordBreedte, HokHoogte));
     }
+    // As Return on the row: filled, it is changed; empty, it is filled.
+    void Kies(int i) override
+    {
+        QMetaObject::invokeMethod(pic, [p = pic, i] {
+            p->ZetCursor(i);
+            emit p->toets(Qt::Key_Return);
+        }, Qt::QueuedConnection);
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -210,6 +232,11 @@ public:
         return tekst;
     }
     QRect ItemVlak(int i) const override { return QRect(2 + 11 * i, 10, 12, 12); }
+    void Kies(int i) override
+    {
+        QMetaObject::invokeMethod(v, [v = v, i] { emit v->ingedrukt(ItemMidden(i)); }, Qt::QueuedConnection);
+    }
+    static QPoint ItemMidden(int i) { return QPoint(11 * i + 8, 15); }
 
 private:
     Voorbeeld* v;
