@@ -50,6 +50,13 @@ def afdruksysteem():
     shutil.rmtree(m, ignore_errors=True)  # kept for inspection when the journey failed
 
 
+def wacht_op(klaar, seconden):
+    eind = time.time() + seconden
+    while not klaar() and time.time() < eind:
+        time.sleep(0.2)
+    return klaar()
+
+
 def afgedrukt():
     return len(run('lpstat', '-W', 'completed', '-o').splitlines())
 
@@ -101,6 +108,11 @@ def journey():
             """OK; then the box's answer, or waits for that many finished jobs."""
             p.klik(dlg, *OK, rust=0.4)
             if antwoord:
+                # A click while the dialog still follows the last job is ignored.
+                for _ in range(3):
+                    if wacht_op(lambda: p.vensters(r'^Wendolo$'), 8):
+                        break
+                    p.klik(dlg, *OK, rust=0.4)
                 p.melding(antwoord)
             if klaar:
                 wacht(lambda: afgedrukt() >= klaar, f'job {klaar} did not end', 30, 0.2)
