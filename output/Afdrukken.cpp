@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -218,13 +217,10 @@ void Afdrukken::PdfKnop_Click()
 
 QString AlsPdfOpslaan(QWidget* ouder, const Paginagegevens& g)
 {
-    QString pad = QFileDialog::getSaveFileName(ouder, QStringLiteral("Als PDF opslaan"),
-                                               Schrijfpad(QStringLiteral("puzzel.pdf")),
-                                               QStringLiteral("PDF-bestanden (*.pdf)"));
+    const QString pad = Bewaarpad(ouder, QStringLiteral("Als PDF opslaan"), Schrijfpad(QStringLiteral("puzzel.pdf")),
+                                  QStringLiteral("PDF-bestanden (*.pdf)"), {QStringLiteral(".pdf")});
     if (pad.isEmpty())
         return {};
-    if (!pad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        pad += QStringLiteral(".pdf");
     Papier pdf(pad, QString());
     if (!DrukPagina(pdf, g)) {
         Meldingen::MsgBox(QStringLiteral("Er is geen PDF opgeslagen.\r\n") + pdf.Fout());

@@ -5,12 +5,12 @@
 #include "output/Afbeelding.h"
 #include "output/Pagina.h"
 #include "output/Papier.h"
+#include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelbestand.h"
 
-#include <QFileDialog>
 #include <QScopeGuard>
 
 namespace {
@@ -49,13 +49,10 @@ QString Afbeelding(const Puzzel& p, const QString& pad, bool letters, bool svg)
 
 QString AfbeeldingOpslaan(QWidget* ouder, const Bordtekening& b)
 {
-    QString pad = QFileDialog::getSaveFileName(ouder, QStringLiteral("Bord als afbeelding opslaan"),
-                                               Schrijfpad(QStringLiteral("puzzel.png")),
-                                               QStringLiteral("Afbeeldingen (*.png *.svg)"));
+    const QString pad = Bewaarpad(ouder, QStringLiteral("Bord als afbeelding opslaan"), Schrijfpad(QStringLiteral("puzzel.png")),
+                                  QStringLiteral("Afbeeldingen (*.png *.svg)"), {QStringLiteral(".png"), QStringLiteral(".svg")});
     if (pad.isEmpty())
         return {};
-    if (!IsSvg(pad) && !pad.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        pad += QStringLiteral(".png");
     if (const QString fout = Schrijf(pad, b); !fout.isEmpty()) {
         Meldingen::MsgBox(fout);
         return {};

@@ -5,6 +5,7 @@
 #include "shell/Pauze.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -73,6 +74,16 @@ private:
 
 void Bewaak(QWidget* w, std::function<bool(QEvent&)> doe) { w->installEventFilter(new Wachter(w, std::move(doe))); }
 } // namespace
+
+QString Bewaarpad(QWidget* ouder, const QString& titel, const QString& voorstel, const QString& filter,
+                  const QStringList& extensies)
+{
+    QString pad = QFileDialog::getSaveFileName(ouder, titel, voorstel, filter);
+    if (!pad.isEmpty() && std::none_of(extensies.begin(), extensies.end(),
+                                       [&pad](const QString& e) { return pad.endsWith(e, Qt::CaseInsensitive); }))
+        pad += extensies.front();
+    return pad;
+}
 
 void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe)
 {

@@ -43,6 +43,11 @@ using Infolijn = std::function<void(const QString&)>;
 // What the information line says when nothing is under way.
 inline const QString Informatie = QStringLiteral("Informatie...");
 
+// The desktop's save dialog: the path chosen, ending in one of extensies
+// (the first is added when the maker typed none of them), or the empty text.
+QString Bewaarpad(QWidget* ouder, const QString& titel, const QString& voorstel, const QString& filter,
+                  const QStringList& extensies);
+
 // Hands every key pressed on w to doe, which returns whether it took the key.
 void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe);
 

@@ -1,6 +1,5 @@
-// Changes of a design in any order, with undo and redo between: what the
-// board shows, which buttons stand and what a save writes must be what the
-// same puzzle designed straight away gives. No widgets: model and bitmap.
+// Changes in any order, undone and redone: board, buttons and saved bytes as
+// the same puzzle designed straight away. No widgets: model and bitmap.
 #include "board/Bord.h"
 #include "design/Werkblad.h"
 

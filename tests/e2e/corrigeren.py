@@ -1,7 +1,5 @@
-"""Correcting a design: three rows killed unsaved come back in the next run by
-Ctrl+Z, as does the design a new puzzle replaced; a loaded puzzle's clue is
-changed by a double-click, and a row is cleared and filled again by keyboard
-alone, so that the saved file holds the corrected rows."""
+"""Correcting a design: a killed design and one a new puzzle replaced come back
+by Ctrl+Z; a clue changed by double-click, a row cleared and refilled by keyboard."""
 import os
 import signal
 
@@ -12,8 +10,7 @@ RIJEN = [(1, 2, 'Vogel'), (2, 1, 'Fruit'), (3, 3, 'Aandrijving')]
 CURSOR = (48, 140, 198)  # the selection colour the board's row cursor is drawn in
 
 
-def zelfde(p, main, bord, naam, melding):
-    """The board as bord, left of the row buttons, whose focus frames come and go."""
+def zelfde(p, main, bord, naam, melding):  # left of the row buttons, whose focus frames come and go
     wacht(lambda: p.bord(main, naam).stuk(0, 0, 460, 449).data == bord.stuk(0, 0, 460, 449).data, melding,
           timeout=5, stap=0.3)
 

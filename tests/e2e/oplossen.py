@@ -9,9 +9,7 @@ import time
 from harness import BORD_X, BORD_Y, UIT, Programma, verwacht, wacht
 
 LIB = b'zwaan\r\nappel\r\nmotor\r\nbrood\r\n'
-# Row, letter position, word (None: typed, not picked from the library), clue.
-# The quote is typed, and the clue field turns it into the apostrophe a
-# puzzle file can hold.
+# Row, letter position, word (None: typed), clue; the clue field turns the quote into an apostrophe.
 SCRIPT = '<script>window.geraakt = 1</script> & "soep"'
 RIJEN = [(1, 2, 'zwaan', 'Vogel met een lange hals'), (2, 1, 'appel', 'Fruit'), (3, 3, 'motor', 'Aandrijving'),
          (4, 4, None, SCRIPT), (5, 2, 'brood', 'Gebakken')]

@@ -1,9 +1,6 @@
 """A screen reader's path: a whole puzzle designed, saved and printed through
-the accessibility tree alone, as AT-SPI shows it, with no click or key. The
-commands are push buttons with a press action, their captions are not read
-twice, the board and the preview list their rows and boxes, the information
-line is a status bar, every focusable object has a name, and a message box
-gives its title and text. Runs under its own session bus (see CMakeLists)."""
+the accessibility tree alone (AT-SPI), with no click or key; every focusable
+object named, captions not read twice. Runs under its own session bus."""
 import os
 import signal
 import subprocess

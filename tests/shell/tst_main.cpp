@@ -271,27 +271,15 @@ private slots:
     }
 
     // A relative XDG folder is ignored, as the XDG rules say; an absolute one is used.
-    void xdgMappen_data()
-    {
-        QTest::addColumn<QByteArray>("variabele");
-        QTest::addColumn<QString>("waarde");
-        QTest::addColumn<QString>("verwacht");
-        const QString thuis = QDir::homePath();
-        QTest::newRow("relative config") << QByteArray("XDG_CONFIG_HOME") << "conf" << thuis + "/.config/wendolo";
-        QTest::newRow("relative data") << QByteArray("XDG_DATA_HOME") << "./data" << thuis + "/.local/share/wendolo";
-        QTest::newRow("absolute config") << QByteArray("XDG_CONFIG_HOME") << "/elders" << "/elders/wendolo";
-    }
     void xdgMappen()
     {
-        QFETCH(QByteArray, variabele);
-        QFETCH(QString, waarde);
-        QFETCH(QString, verwacht);
-        const QByteArray oud = qgetenv(variabele);
-        qputenv(variabele, waarde.toUtf8());
-        const QString map = Gebruikersmap(variabele, variabele == "XDG_CONFIG_HOME" ? QStringLiteral(".config")
-                                                                                     : QStringLiteral(".local/share"));
-        oud.isNull() ? qunsetenv(variabele) : qputenv(variabele, oud);
-        QCOMPARE(map, verwacht);
+        const QByteArray oud = qgetenv("XDG_STATE_HOME");
+        for (const auto& [waarde, verwacht] : {std::pair{"rel/staat", QDir::homePath() + "/.local/state/wendolo"},
+                                               std::pair{"/elders", QStringLiteral("/elders/wendolo")}}) {
+            qputenv("XDG_STATE_HOME", waarde);
+            QCOMPARE(Gebruikersmap("XDG_STATE_HOME", QStringLiteral(".local/state")), verwacht);
+        }
+        oud.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", oud);
     }
 
     // What the help page reaches, as a picture, a style sheet or a followed link, is read
