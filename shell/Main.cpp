@@ -411,7 +411,7 @@ void Main::OkKnop_Click()
 {
     OkKnop->Animeer();
     ZetInfo(QStringLiteral("Een nieuw puzzel ontwerpen."));
-    Start dlg(this, [this](const QString& t) { ZetInfo(t); });
+    Start dlg(this, Lijn);
     if (dlg.exec() != QDialog::Accepted)
         return;
     Wijzig(QStringLiteral("nieuwe puzzel"), [&] { werk->NieuwePuzzel(dlg.Woord()); });
@@ -423,7 +423,7 @@ void Main::LoadKnop_Click()
 {
     LoadKnop->Animeer();
     ZetInfo(QStringLiteral("Laad een puzzel uit het bestand."));
-    Loadpuzzel(this, [this](const QString& t) { ZetInfo(t); }, [this](const Geladen& g) { Plaats(g); }).exec();
+    Loadpuzzel(this, Lijn, [this](const Geladen& g) { Plaats(g); }).exec();
 }
 
 void Main::SaveKnop_Click()
@@ -442,7 +442,7 @@ void Main::PrintKnop_Click()
     if (ZoekWoord.isEmpty())
         return;
     ZetInfo(QStringLiteral("Afdrukken van de puzzel."));
-    Afdrukken(*pic, [this](const QString& t) { ZetInfo(t); }).exec();
+    Afdrukken(*pic, Lijn).exec();
 }
 
 void Main::ToolKnop_Click()
@@ -452,7 +452,7 @@ void Main::ToolKnop_Click()
     const auto toepassen = [this](const Instelling& s) {
         Wijzig(QStringLiteral("instellingen"), [&] { werk->Instellen(s); });
     };
-    Tools dlg(this, [this](const QString& t) { ZetInfo(t); }, toepassen);
+    Tools dlg(this, Lijn, toepassen);
     dlg.exec();
     // The bars and the header, as the maker left them.
     const Instelling s = dlg.Keuze();
@@ -509,7 +509,7 @@ bool Main::RijInvullen(int i)
 {
     HuidigeRij = static_cast<std::uint8_t>(i);
     const bool gevuld = RijGevuld(i);
-    Invoer dlg(this, [this](const QString& t) { ZetInfo(t); },
+    Invoer dlg(this, Lijn,
                gevuld ? Rij{PuzzelWoord[i], Omschrijving[i], BeginX[i]} : Rij{});
     if (dlg.exec() != QDialog::Accepted)
         return false;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "design/Werkblad.h"
+#include "shell/Bouwstenen.h"
 
 #include <QWidget>
 #include <array>
@@ -120,6 +121,8 @@ private:
     QString Dialoogmap() const;
 
     Pic* pic = nullptr;
+    // How the dialogs speak on the information line.
+    const Infolijn Lijn = [this](const QString& t) { ZetInfo(t); };
     std::unique_ptr<Werkblad> werk;
     // What the last save or load put on disk; the design differs from it
     // when there is something to lose.

@@ -172,7 +172,7 @@ int LeesMaat(const QJsonObject& maten, const QString& naam, int max)
 {
     const QJsonValue v = maten.value(naam);
     const double d = v.toDouble(-1);
-    if (!v.isDouble() || d != int(d) || d < 1 || d > max)
+    if (!v.isDouble() || !(d >= 1 && d <= max) || d != int(d))
         return -1;
     return int(d);
 }
@@ -226,7 +226,8 @@ bool LeesKleur(const QJsonValue& v, Kleur& k)
     int delen[3];
     for (int j = 0; j < 3; ++j) {
         const double d = a.at(j).toDouble(-1);
-        if (!a.at(j).isDouble() || d != int(d) || d < 0 || d > 255)
+        // The range first: casting a value beyond int is undefined.
+        if (!a.at(j).isDouble() || !(d >= 0 && d <= 255) || d != int(d))
             return false;
         delen[j] = int(d);
     }
