@@ -26,7 +26,7 @@ void Werkblad::RijOpslaan(int i, const Rij& rij)
     BeginX[i] = rij.BeginX;
     Knoppen[i] = false;
     if (was)
-        TekenOpnieuw();
+        TekenBord(Bord);
     else
         TekenRij(Bord, i);
 }
@@ -37,7 +37,7 @@ void Werkblad::RijWissen(int i)
     Omschrijving[i].clear();
     BeginX[i] = 0;
     Knoppen[i] = true;
-    TekenOpnieuw();
+    TekenBord(Bord);
 }
 
 void Werkblad::Laden(const Puzzel& p, const QImage& beeld)
@@ -62,15 +62,6 @@ void Werkblad::Instellen(const Instelling& s)
         LeegBord(Bord);
         Knoppen = {};
     }
-}
-
-void Werkblad::TekenOpnieuw()
-{
-    LeegBord(Bord);
-    TekenZoekWoord(Bord, ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i)
-        if (RijGevuld(i))
-            TekenRij(Bord, i);
 }
 
 Stand Werkblad::Vastleggen() const

@@ -75,9 +75,6 @@ public:
     void Terugzetten(const Stand& s);
 
 private:
-    // The board as a maker who filled the rows one by one would have it.
-    void TekenOpnieuw();
-
     struct Stap {
         QString wat;
         Stand stand;
