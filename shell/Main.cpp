@@ -326,8 +326,7 @@ void Main::Opstarten()
     BeginWaarden();
     InstellingenLezen(Schrijfpad(InstellingenBestand));
     pic->Vlak().Achtergrond = KleurVeld.Waarde();
-    opgeslagenPuzzel = HuidigePuzzel();
-    opgeslagenBord = pic->Beeld();
+    OpSchijf();
 
     // A design the last run left unsaved comes back by undo: the start
     // itself stays as always. Whatever lies in its place is only read, with
@@ -359,6 +358,12 @@ void Main::Toon()
         ToonRijKnop(i, werk->Knoppen[i]);
     pic->ZetRijen(AantalRijen());
     Bewaar();
+}
+
+void Main::OpSchijf()
+{
+    opgeslagenPuzzel = HuidigePuzzel();
+    opgeslagenBord = pic->Beeld();
 }
 
 void Main::Bewaar()
@@ -431,8 +436,7 @@ void Main::SaveKnop_Click()
     SaveKnop->Animeer();
     if (!SaveCommando(pic->Beeld()))
         return;
-    opgeslagenPuzzel = HuidigePuzzel();
-    opgeslagenBord = pic->Beeld();
+    OpSchijf();
     Bewaar();
 }
 
@@ -560,8 +564,7 @@ void Main::Plaats(const Geladen& g)
     Wijzig(QStringLiteral("puzzel laden"), [&] {
         werk->Laden(g.puzzel, g.beeld);
         // Just read from disk: nothing to keep until it changes.
-        opgeslagenPuzzel = HuidigePuzzel();
-        opgeslagenBord = pic->Beeld();
+        OpSchijf();
     });
     // The line speaks of the last row, filled or not.
     if (const int n = AantalRijen(); n > 0)
@@ -621,11 +624,11 @@ void Main::OpslaanAls()
         Meldingen::MsgBox(fout);
         return;
     }
-    opgeslagenPuzzel = HuidigePuzzel();
-    opgeslagenBord = pic->Beeld();
+    OpSchijf();
     Bewaar();
-    OnthoudBestand(QDir(info.absolutePath()).filePath(naam + QStringLiteral(".pzl")));
-    ZetInfo(QStringLiteral("De puzzel is opgeslagen als %1.").arg(QDir::toNativeSeparators(QDir(info.absolutePath()).filePath(naam + QStringLiteral(".pzl")))));
+    const QString pzl = QDir(info.absolutePath()).filePath(naam + QStringLiteral(".pzl"));
+    OnthoudBestand(pzl);
+    ZetInfo(QStringLiteral("De puzzel is opgeslagen als %1.").arg(QDir::toNativeSeparators(pzl)));
 }
 
 void Main::VulRecent()

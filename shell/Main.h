@@ -107,6 +107,8 @@ private:
     // design kept on disk.
     void Toon();
     void Bewaar();
+    // The design as it stands is what lies on disk: nothing to keep.
+    void OpSchijf();
     // Undo (terug) or redo one step.
     void Stap(bool terug);
     // The puzzle-word dialog for row i, empty or filled; true when stored.
