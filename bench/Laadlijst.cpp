@@ -3,7 +3,9 @@
 // among them that the dialog settles first. Runs offscreen.
 //   laadlijst [aantal]      (default 10000)
 #include "shell/Main.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Loadpuzzel.h"
 
 #include <QApplication>
@@ -47,8 +49,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int aantal = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
     QTemporaryDir map;
-    Naad.Programmamap = map.path();
-    Naad.PauzeFactor = 0;
+    AllesIn(map.path());
+    PauzesMaal(0);
     const QDir puzzels(map.filePath(QStringLiteral("puzzels")));
     puzzels.mkpath(QStringLiteral("."));
     for (int i = 0; i < aantal; ++i) {

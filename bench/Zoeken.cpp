@@ -14,7 +14,9 @@
 #include "design/Bibliotheek.h"
 #include "design/Invoer.h"
 #include "model/Algemeen.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Ansi.h"
 
 #include <QApplication>
@@ -199,7 +201,7 @@ int main(int argc, char** argv)
 
     // The dialog as the maker has it: 10 letters, an E ninth, Zoeken, then
     // keys in the word field; each key's time runs to its list painted.
-    Naad.Programmamap = QFileInfo(pad).absolutePath();
+    AllesIn(QFileInfo(pad).absolutePath());
     Algemeen::BeginWaarden();
     Algemeen::ZoekWoord = QStringLiteral("Ewater");
     Algemeen::HuidigeRij = 1;
@@ -242,7 +244,7 @@ int main(int argc, char** argv)
         }
     }
     std::printf("slowest key %.2f ms (target < 16 ms)\n", filter);
-    Naad = {};
+    AllesIn({});
 
     QStringList grootste = ZoekInBibliotheekBestand(pad, 10, 9, u'E').woorden;
     QListWidget lijst;

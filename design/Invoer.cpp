@@ -360,7 +360,7 @@ void Invoer::ZoekOpnieuw()
 
 void Invoer::EigenWoordToevoegen()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
     const QString woord = Ansi::Bestandstekst(Text1->text()).trimmed();
@@ -381,7 +381,7 @@ void Invoer::EigenWoordWeghalen(const QListWidgetItem* item)
 
 void Invoer::HaalWeg(const QString& woord)
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
     if (Meldingen::MsgBox(QStringLiteral("Het woord %1 uit uw eigen woorden halen?").arg(woord), Meldingen::Knoppen::JaNee)
@@ -408,7 +408,7 @@ void Invoer::List1_Click()
 
 void Invoer::OkKnop_Click()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
     OkKnop->Animeer();
@@ -456,7 +456,7 @@ void Invoer::OkKnop_Click()
 
 void Invoer::ExitKnop_Click()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
     ExitKnop->Animeer();

@@ -85,7 +85,6 @@ private:
     int r;
     QString omschrijving;  // the clue box's starting text
     Rij gekozen;
-    bool bezig = false;  // the OK flow waits in its animation and its prompt
     bool gezocht = false;  // the list holds a search's words
     QStringList gevonden;  // the last search's words, own ones first
     qsizetype eigen = 0;   // how many of them are own words

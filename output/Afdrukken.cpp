@@ -8,7 +8,6 @@
 #include "output/Papier.h"
 #include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
-#include "shell/Naad.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 
@@ -27,8 +26,6 @@ const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
 std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
 {
-    if (Naad.Printer)
-        return Naad.Printer();
     return std::make_unique<Papier>(Schrijfpad(PdfBestand), printer);
 }
 
@@ -165,7 +162,7 @@ void Afdrukken::Aantal_Change()
 
 void Afdrukken::OkKnop_Click()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
 
@@ -210,7 +207,7 @@ Paginagegevens Afdrukken::Gegevens(bool letters) const
 
 void Afdrukken::PdfKnop_Click()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (wacht)
         AlsPdfOpslaan(this, Gegevens(!Algemeen::ZonderTekst));
 }
@@ -245,7 +242,7 @@ void Afdrukken::Scannen()
 
 void Afdrukken::ExitKnop_Click()
 {
-    if (!SpeelUitgang(ExitKnop, bezig))
+    if (!SpeelUitgang(ExitKnop, this))
         return;
     info(Informatie);
     accept();
@@ -253,6 +250,6 @@ void Afdrukken::ExitKnop_Click()
 
 void Afdrukken::reject()
 {
-    if (!bezig)
+    if (!Bezig::Actief(this))
         QDialog::reject();
 }

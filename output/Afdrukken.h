@@ -80,6 +80,4 @@ private:
     Regellengtes lengtes{};
     // The default printer when the dialog opened; empty: the PDF file.
     QString printer;
-    // Set while the print or exit command waits in a pause.
-    bool bezig = false;
 };

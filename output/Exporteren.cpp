@@ -8,10 +8,11 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
-#include "storage/Heelbestand.h"
+#include "storage/Puzzelpaar.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 
 using namespace Algemeen;
 
@@ -19,28 +20,6 @@ namespace {
 
 const QString Bordbestand = QStringLiteral("puzzel.bmp");
 const QString Paginabestand = QStringLiteral("wendolo.htm");
-
-// The picture and the page are both written whole beside their places
-// before either replaces its old file, so a kill leaves a new picture with
-// an old page only in the moment between two renames. Returns the file
-// that could not be written, or the empty text.
-QString PaarSchrijven(const QImage& beeld, const QByteArray& pagina)
-{
-    const QString bmp = Schrijfpad(Bordbestand), htm = Schrijfpad(Paginabestand);
-    const QString bmpNieuw = bmp + QStringLiteral(".nieuw"), htmNieuw = htm + QStringLiteral(".nieuw");
-    QString fout;
-    if (!SchrijfHeel(bmpNieuw, [&](QIODevice& f) { return beeld.save(&f, "BMP"); }))
-        fout = bmp;
-    else if (!SchrijfHeel(htmNieuw, pagina))
-        fout = htm;
-    else if (!Hernoem(bmpNieuw, bmp))
-        fout = bmp;
-    else if (!Hernoem(htmNieuw, htm))
-        fout = htm;
-    QFile::remove(bmpNieuw);
-    QFile::remove(htmNieuw);
-    return fout;
-}
 
 QStringList Omschrijvingen()
 {
@@ -66,12 +45,19 @@ void HtmlExporteren(Pic& bord)
     // transparent one ends with the frame.
     bord.TekenLetters();
 
-    // A page that was not written is never handed to the browser: it would
-    // show an older puzzle, or nothing.
-    if (const QString fout = PaarSchrijven(beeld, HtmlPagina(KopTekst, Omschrijvingen())); !fout.isEmpty()) {
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    beeld.save(&buffer, "BMP");
+    // The page and its picture go in as one, so a kill never leaves a page
+    // beside another puzzle's picture; a page that was not written is never
+    // handed to the browser: it would show an older puzzle, or nothing.
+    const QString htm = Schrijfpad(Paginabestand);
+    const Bestandspaar paar{QFileInfo(htm).absolutePath(), Paginabestand, Bordbestand, QStringLiteral("wendolo.bezig")};
+    if (const QString fout = PaarVervangen(paar, HtmlPagina(KopTekst, Omschrijvingen()), bmp); !fout.isEmpty()) {
         Meldingen::MsgBox(QStringLiteral("De puzzel is niet geëxporteerd: het bestand %1 kon niet worden geschreven.")
                               .arg(QDir::toNativeSeparators(fout)));
         return;
     }
-    OpenBestand(bord.window(), Schrijfpad(Paginabestand));
+    OpenBestand(bord.window(), htm);
 }

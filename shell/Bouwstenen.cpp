@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSet>
 #include <QScreen>
 #include <algorithm>
 
@@ -111,9 +112,30 @@ void KlikOpReturn(QAbstractButton* knop)
     });
 }
 
-bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig)
+namespace {
+QSet<const QWidget*>& BezigeVensters()
 {
-    const Bezig wacht(bezig);
+    static QSet<const QWidget*> vensters;
+    return vensters;
+}
+} // namespace
+
+Bezig::Bezig(const QWidget* venster) : venster(venster), vrij(!Actief(venster))
+{
+    BezigeVensters().insert(venster);
+}
+
+Bezig::~Bezig()
+{
+    if (vrij)
+        BezigeVensters().remove(venster);
+}
+
+bool Bezig::Actief(const QWidget* venster) { return BezigeVensters().contains(venster); }
+
+bool SpeelUitgang(PlaatjesKnop* knop, const QWidget* venster)
+{
+    const Bezig wacht(venster);
     if (!wacht)
         return false;
     knop->Animeer();

@@ -59,31 +59,30 @@ void HertekenBijFocus(QWidget* w);
 // outside a dialog Qt's buttons take only Space.
 void KlikOpReturn(QAbstractButton* knop);
 
-// A window's busy flag held while one of its commands runs. The pauses of
-// a command dispatch clicks, so without it a second command could start
-// inside the first. False when the flag was held already: do nothing then.
+// A window busy while one of its commands runs. The pauses of a command
+// dispatch clicks, so without it a second command could start inside the
+// first. False when the window was busy already: do nothing then.
 class Bezig
 {
 public:
-    explicit Bezig(bool& vlag) : vlag(vlag), vrij(!vlag) { vlag = true; }
-    ~Bezig()
-    {
-        if (vrij)
-            vlag = false;
-    }
+    explicit Bezig(const QWidget* venster);
+    ~Bezig();
     Bezig(const Bezig&) = delete;
     Bezig& operator=(const Bezig&) = delete;
     explicit operator bool() const { return vrij; }
 
+    // Whether a command of venster is running.
+    static bool Actief(const QWidget* venster);
+
 private:
-    bool& vlag;
+    const QWidget* venster;
     bool vrij;
 };
 
 // Leaving a dialog by its exit picture: the press animation and a pause of
-// 0.1 s under the dialog's busy flag. False, and nothing played, when a
-// command of the dialog is running already.
-bool SpeelUitgang(PlaatjesKnop* knop, bool& bezig);
+// 0.1 s with the dialog busy. False, and nothing played, when a command of
+// the dialog is running already.
+bool SpeelUitgang(PlaatjesKnop* knop, const QWidget* venster);
 
 // The grey of the windows' texts.
 inline const QColor Tekstgrijs(64, 64, 64);

@@ -226,7 +226,7 @@ void Main::MenuBijwerken()
 
 void Main::ToonMenu(QPoint pos)
 {
-    if (!bezig)
+    if (!Bezig::Actief(this))
         menu->popup(pos);
 }
 
@@ -247,7 +247,7 @@ void Main::contextMenuEvent(QContextMenuEvent* e)
 
 void Main::Commando(const std::function<void()>& doe)
 {
-    if (const Bezig wacht(bezig); wacht)
+    if (const Bezig wacht(this); wacht)
         doe();
 }
 

@@ -140,7 +140,4 @@ private:
     QAction* namenActie = nullptr;
     QAction* eigenActie = nullptr;
     QMenu* recentMenu = nullptr;
-    // A command runs; clicks that arrive while it waits in an animation or
-    // a dialog are ignored.
-    bool bezig = false;
 };

@@ -1,7 +1,6 @@
 // Message and input boxes on QMessageBox and QInputDialog, or a script.
 #include "shell/Meldingen.h"
 
-#include "shell/Naad.h"
 #include "shell/Tekstveld.h"
 #include "storage/Ansi.h"
 
@@ -13,6 +12,9 @@
 namespace Meldingen {
 
 namespace {
+Beantwoorder Antwoorden;
+Vragenbeantwoorder Invullen;
+
 QWidget* Ouder() { return QApplication::activeWindow(); }
 
 // Qt breaks lines on LF; the CR of a CR LF would show as a blank.
@@ -21,8 +23,8 @@ QString Schermtekst(QString s) { return s.replace(QStringLiteral("\r\n"), QStrin
 
 Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pictogram pictogram)
 {
-    if (Naad.Melding)
-        return Naad.Melding({tekst, titel, knoppen, pictogram});
+    if (Antwoorden)
+        return Antwoorden({tekst, titel, knoppen, pictogram});
 
     QMessageBox box(pictogram == Pictogram::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
                     titel, Schermtekst(tekst), QMessageBox::NoButton, Ouder());
@@ -40,8 +42,8 @@ Antwoord MsgBox(const QString& tekst, Knoppen knoppen, const QString& titel, Pic
 
 QString InputBox(const QString& prompt, const QString& titel, const QString& standaard, bool bestandstekst)
 {
-    if (Naad.Vraag) {
-        const QString antwoord = Naad.Vraag({prompt, titel, standaard});
+    if (Invullen) {
+        const QString antwoord = Invullen({prompt, titel, standaard});
         return bestandstekst ? Ansi::Bestandstekst(antwoord) : antwoord;
     }
 
@@ -57,5 +59,9 @@ QString InputBox(const QString& prompt, const QString& titel, const QString& sta
         return {};
     return dlg.textValue();
 }
+
+void BeantwoordMeldingen(Beantwoorder meldingen) { Antwoorden = std::move(meldingen); }
+
+void BeantwoordVragen(Vragenbeantwoorder vragen) { Invullen = std::move(vragen); }
 
 } // namespace Meldingen

@@ -1,9 +1,9 @@
 // Message boxes and input boxes. Every window asks through these two
-// functions; tests answer them through the seam (shell/Naad.h), so no test
-// ever waits on a real modal box.
+// functions, so a run nobody watches can have them answered instead.
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace Meldingen {
 
@@ -35,5 +35,13 @@ Antwoord MsgBox(const QString& tekst, Knoppen knoppen = Knoppen::Ok,
 // field takes only what the program's files can hold (as it is typed).
 QString InputBox(const QString& prompt, const QString& titel, const QString& standaard = {},
                  bool bestandstekst = false);
+
+using Beantwoorder = std::function<Antwoord(const Melding&)>;
+using Vragenbeantwoorder = std::function<QString(const Vraag&)>;
+
+// Has the message boxes, or the input boxes, answered by a function
+// instead of shown; an empty function shows them again.
+void BeantwoordMeldingen(Beantwoorder meldingen);
+void BeantwoordVragen(Vragenbeantwoorder vragen);
 
 } // namespace Meldingen

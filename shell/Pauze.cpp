@@ -2,8 +2,6 @@
 // dispatched at no cost of CPU, where a processEvents loop burns a core.
 #include "shell/Pauze.h"
 
-#include "shell/Naad.h"
-
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QPointer>
@@ -11,10 +9,16 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace {
+double Tempo = 1.0;
+} // namespace
+
+void PauzesMaal(double factor) { Tempo = factor; }
+
 void Pauze(double seconden)
 {
     QEventLoop lus;
-    QTimer::singleShot(qRound(seconden * Naad.PauzeFactor * 1000), &lus, &QEventLoop::quit);
+    QTimer::singleShot(qRound(seconden * Tempo * 1000), &lus, &QEventLoop::quit);
     lus.exec();
 }
 

@@ -10,6 +10,10 @@ class QWidget;
 // (clicks included), so a handler can be entered again during the wait.
 void Pauze(double seconden);
 
+// Every pause lasts factor times as long; 0 waits not at all, though events
+// are still dispatched. For runs nobody watches, such as a test's.
+void PauzesMaal(double factor);
+
 // The press animation of a picture button: one pixel right and down, a
 // pause of 0.2 s, back to its rest position.
 void DrukAnimatie(QWidget* knop, QPoint rust);

@@ -1,7 +1,5 @@
 #include "shell/Programmamap.h"
 
-#include "shell/Naad.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -74,10 +72,16 @@ QString Mappen::Bewaarmap() const
     return Toestand;
 }
 
+namespace {
+QString EenMap;
+} // namespace
+
+void AllesIn(const QString& map) { EenMap = map; }
+
 Mappen HuidigeMappen()
 {
-    if (!Naad.Programmamap.isEmpty())
-        return Mappen::Draagbaar(Naad.Programmamap);
+    if (!EenMap.isEmpty())
+        return Mappen::Draagbaar(EenMap);
     return Mappen::Voor(QCoreApplication::applicationDirPath(), Gebruikersmap("XDG_CONFIG_HOME", QStringLiteral(".config")),
                         Gebruikersmap("XDG_DATA_HOME", QStringLiteral(".local/share")),
                         Gebruikersmap("XDG_STATE_HOME", QStringLiteral(".local/state")));

@@ -38,9 +38,14 @@ struct Mappen
     QString Bewaarmap() const;
 };
 
-// The folders of this run: the test override's, or worked out from the
-// executable's folder and the user's XDG folders.
+// The folders of this run: worked out from the executable's folder and the
+// user's XDG folders, each time they are asked for.
 Mappen HuidigeMappen();
+
+// Makes every folder of this run map, as in a portable copy, whatever the
+// executable's folder; the empty text works them out again. For a run that
+// must read and write nowhere else, such as a benchmark's or a test's.
+void AllesIn(const QString& map);
 
 // The user's own folder of an installed copy, from the XDG variable named
 // (XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_STATE_HOME) or its standard place

@@ -90,7 +90,7 @@ void Loadpuzzel::File1_Click()
 
 void Loadpuzzel::OkKnop_Click()
 {
-    const Bezig wacht(bezig);
+    const Bezig wacht(this);
     if (!wacht)
         return;
     OkKnop->Animeer();
@@ -103,7 +103,7 @@ void Loadpuzzel::OkKnop_Click()
 
 void Loadpuzzel::ExitKnop_Click()
 {
-    if (!SpeelUitgang(ExitKnop, bezig))
+    if (!SpeelUitgang(ExitKnop, this))
         return;
     info(Informatie);
     accept();

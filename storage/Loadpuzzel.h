@@ -36,5 +36,4 @@ private:
     Laden laden;
     QString basisnaam;
     QString bestandsnaam;
-    bool bezig = false;  // a handler waits in its press animation
 };

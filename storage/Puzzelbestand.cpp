@@ -200,7 +200,7 @@ QString Naamfout(const QString& naam)
         return QStringLiteral("Een bestandsnaam mag niet met een punt beginnen.");
     if (naam.front().isSpace() || naam.back().isSpace() || naam.back() == u'.')
         return QStringLiteral("Een bestandsnaam mag niet met een spatie beginnen of met een spatie of punt eindigen.");
-    const QString stam = naam.section(u'.', 0, 0).trimmed().toUpper();
+    const QString stam = Algemeen::Hoofdletters(naam.section(u'.', 0, 0).trimmed());
     const bool poort = stam.size() == 4 && (stam.startsWith(QStringLiteral("COM")) || stam.startsWith(QStringLiteral("LPT")))
                        && stam[3] >= u'1' && stam[3] <= u'9';
     if (Apparaten.contains(stam) || poort)
@@ -224,11 +224,12 @@ Geladen PaarLezen(const QString& map, const QString& basisnaam, const QString& b
     // If a broken-off save cannot be settled, the two files may be from two
     // saves. The maker is told which file holds the name, since choosing
     // again cannot help.
-    if (!PaarHerstellen(map, basisnaam))
+    const Bestandspaar paar = Bestandspaar::Puzzel(map, basisnaam);
+    if (!PaarHerstellen(paar))
         return {{}, {}, QStringLiteral("Een eerder afgebroken opslag van deze puzzel kon niet worden afgerond.\r\n"
                                        "Het bestand %1 houdt de puzzel vast; verwijder het om de puzzel te laden zoals "
                                        "hij nu in de map staat.")
-                            .arg(QDir::toNativeSeparators(JournaalPad(map, basisnaam)))};
+                            .arg(QDir::toNativeSeparators(paar.Journaalpad()))};
     const auto beeld = LeesBordbeeld(dir.filePath(basisnaam + QStringLiteral(".bmp")));
     if (!beeld)
         return {{}, {}, mislukt};
@@ -240,11 +241,11 @@ Geladen PaarLezen(const QString& map, const QString& basisnaam, const QString& b
 
 namespace {
 
-QString Schrijffout(const QString& map, const QString& bestand)
+QString Schrijffout(const QString& pad)
 {
     return QStringLiteral("De puzzel is niet opgeslagen: het bestand %1 kon niet worden geschreven.\r\n"
                           "Eerder opgeslagen bestanden met deze naam zijn niet veranderd.")
-        .arg(QDir::toNativeSeparators(QDir(map).filePath(bestand)));
+        .arg(QDir::toNativeSeparators(pad));
 }
 
 } // namespace
@@ -253,12 +254,6 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
 {
     if (!QFileInfo(map).isDir())
         return QStringLiteral("De puzzel is niet opgeslagen: de map %1 ontbreekt.").arg(QDir::toNativeSeparators(map));
-
-    if (!PaarHerstellen(map, naam))
-        return QStringLiteral("De puzzel is niet opgeslagen: een eerder afgebroken opslag onder deze naam kon niet "
-                              "worden afgerond.\r\nHet bestand %1 houdt de naam vast; verwijder het, of kies een "
-                              "andere naam.")
-            .arg(QDir::toNativeSeparators(JournaalPad(map, naam)));
 
     // The record syntax has no escape: a double quote in a text would end
     // it early and the file would load as another puzzle, or not at all.
@@ -271,8 +266,15 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
     QByteArray bmp;
     QBuffer buffer(&bmp);
     if (!buffer.open(QIODevice::WriteOnly) || !beeld.save(&buffer, "BMP"))
-        return Schrijffout(map, naam + QStringLiteral(".bmp"));
-    if (const QString bestand = PaarVervangen(map, naam, bytes, bmp); !bestand.isEmpty())
-        return Schrijffout(map, bestand);
-    return {};
+        return Schrijffout(QDir(map).filePath(naam + QStringLiteral(".bmp")));
+    const Bestandspaar paar = Bestandspaar::Puzzel(map, naam);
+    const QString bestand = PaarVervangen(paar, bytes, bmp);
+    if (bestand.isEmpty())
+        return {};
+    if (bestand == paar.Journaalpad())
+        return QStringLiteral("De puzzel is niet opgeslagen: een eerder afgebroken opslag onder deze naam kon niet "
+                              "worden afgerond.\r\nHet bestand %1 houdt de naam vast; verwijder het, of kies een "
+                              "andere naam.")
+            .arg(QDir::toNativeSeparators(bestand));
+    return Schrijffout(bestand);
 }

@@ -45,7 +45,7 @@ Geladen PuzzelOpenen(const QString& pad)
         return PaarLezen(map, basis, {});
     const Geladen paar = PaarLezen(map, basis, bestand);
     // A save broken off that could not be settled keeps its own message.
-    if (paar.fout.isEmpty() || QFileInfo::exists(JournaalPad(map, basis)))
+    if (paar.fout.isEmpty() || QFileInfo::exists(Bestandspaar::Puzzel(map, basis).Journaalpad()))
         return paar;
     const auto p = PuzzelLezenUit(pad);
     return p ? Geladen{*p, GetekendBord(*p), {}} : paar;

@@ -1,7 +1,6 @@
-// The journaled replacement of a puzzle's .pzl and .bmp, and its recovery.
+// The journaled replacement of a pair of files, and its recovery.
 #include "storage/Puzzelpaar.h"
 
-#include "shell/Naad.h"
 #include "storage/Heelbestand.h"
 
 #include <QDir>
@@ -22,7 +21,7 @@ const QString Oud = QStringLiteral(".oud");
 const QString Bezig = QStringLiteral(".bezig");
 
 // What the journal says: finish the save, or undo it (with or without an
-// old .pzl to put back).
+// old first file to put back).
 const QByteArray Vooruit = "vooruit\r\n";
 const QByteArray Terug = "terug\r\n";
 const QByteArray TerugLeeg = "terug-leeg\r\n";
@@ -36,17 +35,17 @@ const QRegularExpression& Restant()
 }
 
 struct Paden {
-    QString pzl, bmp, pzlNieuw, bmpNieuw, pzlOud, bezig;
+    QString eerste, tweede, eersteNieuw, tweedeNieuw, eersteOud, journaal;
 
-    Paden(const QString& map, const QString& naam)
+    explicit Paden(const Bestandspaar& paar)
     {
-        const QDir dir(map);
-        pzl = dir.filePath(naam + Pzl);
-        bmp = dir.filePath(naam + Bmp);
-        pzlNieuw = pzl + Nieuw;
-        bmpNieuw = bmp + Nieuw;
-        pzlOud = pzl + Oud;
-        bezig = dir.filePath(naam + Bezig);
+        const QDir dir(paar.map);
+        eerste = dir.filePath(paar.eerste);
+        tweede = dir.filePath(paar.tweede);
+        eersteNieuw = eerste + Nieuw;
+        tweedeNieuw = tweede + Nieuw;
+        eersteOud = eerste + Oud;
+        journaal = dir.filePath(paar.journaal);
     }
 };
 
@@ -55,7 +54,7 @@ bool Weg(const QString& pad)
     return !QFileInfo::exists(pad) || QFile::remove(pad);
 }
 
-// The old .pzl kept under another name: a second link costs nothing, a copy
+// The old first file kept under another name: a second link costs nothing, a copy
 // serves where the file system (or an immutable file) refuses links.
 bool Bewaar(const QString& van, const QString& naar)
 {
@@ -66,14 +65,9 @@ bool Bewaar(const QString& van, const QString& naar)
 
 void RuimOp(const Paden& p)
 {
-    Weg(p.pzlNieuw);
-    Weg(p.bmpNieuw);
-    Weg(p.pzlOud);
-}
-
-bool Onderbroken(int stap)
-{
-    return Naad.PaarOnderbreking > 0 && stap >= Naad.PaarOnderbreking;
+    Weg(p.eersteNieuw);
+    Weg(p.tweedeNieuw);
+    Weg(p.eersteOud);
 }
 
 // Settles a save by what its journal says; safe to run again at any point
@@ -81,39 +75,45 @@ bool Onderbroken(int stap)
 bool Afmaken(const Paden& p, const QByteArray& richting)
 {
     if (richting == Vooruit) {
-        if (QFileInfo::exists(p.pzlNieuw) && !Hernoem(p.pzlNieuw, p.pzl))
+        if (QFileInfo::exists(p.eersteNieuw) && !Hernoem(p.eersteNieuw, p.eerste))
             return false;
-        if (QFileInfo::exists(p.bmpNieuw) && !Hernoem(p.bmpNieuw, p.bmp))
+        if (QFileInfo::exists(p.tweedeNieuw) && !Hernoem(p.tweedeNieuw, p.tweede))
             return false;
     } else if (richting == Terug || richting == TerugLeeg) {
-        // The picture was never replaced: only the .pzl goes back, before the
-        // new picture is thrown away, so no order of kills mixes the two.
-        if (richting == Terug && QFileInfo::exists(p.pzlOud) && !Hernoem(p.pzlOud, p.pzl))
+        // The second file was never replaced: only the first goes back,
+        // before the new second is thrown away, so no order of kills mixes
+        // the two.
+        if (richting == Terug && QFileInfo::exists(p.eersteOud) && !Hernoem(p.eersteOud, p.eerste))
             return false;
-        if (richting == TerugLeeg && !Weg(p.pzl))
+        if (richting == TerugLeeg && !Weg(p.eerste))
             return false;
-        if (!Weg(p.bmpNieuw) || !Weg(p.pzlNieuw))
+        if (!Weg(p.tweedeNieuw) || !Weg(p.eersteNieuw))
             return false;
     } else {
         return false;  // not a journal this program wrote: leave everything alone
     }
-    Weg(p.pzlOud);
-    return Weg(p.bezig);
+    Weg(p.eersteOud);
+    return Weg(p.journaal);
 }
 
 } // namespace
 
-QString JournaalPad(const QString& map, const QString& naam) { return Paden(map, naam).bezig; }
-
-bool PaarHerstellen(const QString& map, const QString& naam)
+Bestandspaar Bestandspaar::Puzzel(const QString& map, const QString& naam)
 {
-    const Paden p(map, naam);
-    if (!QFileInfo::exists(p.bezig)) {
+    return {map, naam + Pzl, naam + Bmp, naam + Bezig};
+}
+
+QString Bestandspaar::Journaalpad() const { return Paden(*this).journaal; }
+
+bool PaarHerstellen(const Bestandspaar& paar)
+{
+    const Paden p(paar);
+    if (!QFileInfo::exists(p.journaal)) {
         RuimOp(p);  // broken off before it was decided: the old pair stands
         return true;
     }
     // A journal that is no plain file was not written by a save.
-    const auto journaal = LeesBegin(p.bezig, 64);
+    const auto journaal = LeesBegin(p.journaal, 64);
     return journaal && Afmaken(p, *journaal);
 }
 
@@ -145,56 +145,48 @@ void MapHerstellen(const QString& map)
         }
     }
     for (const QString& naam : namen)
-        PaarHerstellen(map, naam);
+        PaarHerstellen(Bestandspaar::Puzzel(map, naam));
 }
 
-QString PaarVervangen(const QString& map, const QString& naam, const QByteArray& pzl, const QByteArray& bmp)
+QString PaarVervangen(const Bestandspaar& paar, const QByteArray& eerste, const QByteArray& tweede)
 {
-    const Paden p(map, naam);
-    const QString pzlNaam = naam + Pzl;
-    const QString bmpNaam = naam + Bmp;
-    // An earlier save of this name that was broken off is settled first, so
-    // its journal can never be read as this one's.
-    if (!PaarHerstellen(map, naam))
-        return pzlNaam;
+    const Paden p(paar);
+    // An earlier replacement that was broken off is settled first, so its
+    // journal can never be read as this one's.
+    if (!PaarHerstellen(paar))
+        return p.journaal;
 
-    const bool oudePzl = QFileInfo::exists(p.pzl);
-    // Until the new .pzl is in place nothing is lost: a step that fails
-    // removes the journal, if written, and the side files, and the old pair
-    // stands. The journal is written fourth; from there a kill is finished.
+    const bool oudEerste = QFileInfo::exists(p.eerste);
+    // Until the new first file is in place nothing is lost: a step that
+    // fails removes the journal, if written, and the side files, and the old
+    // pair stands. The journal is written fourth; from there a kill is
+    // finished.
     struct Stap {
         std::function<bool()> doe;
         const QString& bestand;  // reported when the step fails
     };
     const Stap stappen[] = {
-        {[&] { return SchrijfHeel(p.pzlNieuw, pzl); }, pzlNaam},
-        {[&] { return SchrijfHeel(p.bmpNieuw, bmp); }, bmpNaam},
-        {[&] { return !oudePzl || Bewaar(p.pzl, p.pzlOud); }, pzlNaam},
-        {[&] { return SchrijfHeel(p.bezig, Vooruit); }, pzlNaam},
-        {[&] { return Hernoem(p.pzlNieuw, p.pzl); }, pzlNaam},
+        {[&] { return SchrijfHeel(p.eersteNieuw, eerste); }, p.eerste},
+        {[&] { return SchrijfHeel(p.tweedeNieuw, tweede); }, p.tweede},
+        {[&] { return !oudEerste || Bewaar(p.eerste, p.eersteOud); }, p.eerste},
+        {[&] { return SchrijfHeel(p.journaal, Vooruit); }, p.eerste},
+        {[&] { return Hernoem(p.eersteNieuw, p.eerste); }, p.eerste},
     };
-    int gedaan = 0;
     for (const Stap& stap : stappen) {
         if (!stap.doe()) {
-            Weg(p.bezig);
+            Weg(p.journaal);
             RuimOp(p);
             return stap.bestand;
         }
-        if (Onderbroken(++gedaan))
-            return {};
     }
-    if (!Hernoem(p.bmpNieuw, p.bmp)) {
+    if (!Hernoem(p.tweedeNieuw, p.tweede)) {
         // The journal turns round first, so a kill from here on undoes too.
-        const QByteArray terug = oudePzl ? Terug : TerugLeeg;
-        SchrijfHeel(p.bezig, terug);
+        const QByteArray terug = oudEerste ? Terug : TerugLeeg;
+        SchrijfHeel(p.journaal, terug);
         Afmaken(p, terug);
-        return bmpNaam;
+        return p.tweede;
     }
-    if (Onderbroken(6))
-        return {};
-    Weg(p.pzlOud);
-    if (Onderbroken(7))
-        return {};
-    Weg(p.bezig);
+    Weg(p.eersteOud);
+    Weg(p.journaal);
     return {};
 }

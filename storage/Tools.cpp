@@ -168,7 +168,7 @@ void Tools::OkKnop_Click()
 
 void Tools::ExitKnop_Click()
 {
-    if (!SpeelUitgang(ExitKnop, bezig))
+    if (!SpeelUitgang(ExitKnop, this))
         return;
     keuze.KopTekst = Text1->text();
     info(Informatie);

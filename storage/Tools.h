@@ -49,5 +49,4 @@ private:
     Infolijn info;
     std::function<void(const Instelling&)> veldGewist;
     Instelling keuze;
-    bool bezig = false;
 };

@@ -5,9 +5,22 @@
 #include "board/Pic.h"
 #include "design/Werkblad.h"
 #include "shell/Bouwstenen.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 
 #include <QString>
 #include <QWidget>
+
+// Undoes what a test set up in place of the desktop: the folders, the
+// pauses and the answered boxes.
+inline void GewoneOmgeving()
+{
+    AllesIn({});
+    PauzesMaal(1);
+    Meldingen::BeantwoordMeldingen({});
+    Meldingen::BeantwoordVragen({});
+}
 
 class Nepscherm
 {

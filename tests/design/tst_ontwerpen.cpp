@@ -7,7 +7,9 @@
 #include "design/Start.h"
 #include "design/Woordenlijst.h"
 #include "shell/Main.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "shell/Programmamap.h"
 #include "storage/Ansi.h"
 #include "storage/Heelbestand.h"
@@ -72,23 +74,23 @@ class TestOntwerpen : public QObject
 private slots:
     void init()
     {
-        Naad.PauzeFactor = 0;
+        PauzesMaal(0);
         map = std::make_unique<QTemporaryDir>();
-        Naad.Programmamap = map->path();
+        AllesIn(map->path());
         BeginWaarden();
         meldingen.clear();
         antwoorden.clear();
         vragen.clear();
-        Naad.Melding = [this](const Meldingen::Melding& m) {
+        Meldingen::BeantwoordMeldingen([this](const Meldingen::Melding& m) {
             meldingen << m.tekst;
             return Meldingen::Antwoord::Ok;
-        };
-        Naad.Vraag = [this](const Meldingen::Vraag& v) {
+        });
+        Meldingen::BeantwoordVragen([this](const Meldingen::Vraag& v) {
             vragen << v.titel + u'|' + v.prompt;
             return antwoorden.isEmpty() ? QString() : antwoorden.takeFirst();
-        };
+        });
     }
-    void cleanup() { Naad = {}; }
+    void cleanup() { GewoneOmgeving(); }
 
     void zoekwoord_data()
     {
@@ -231,7 +233,7 @@ private slots:
         QCOMPARE(vragen.size(), 1);
         QVERIFY(vragen[0].endsWith(QStringLiteral("PAARDJE")) && dlg.result() != QDialog::Accepted);
         QString standaard;
-        Naad.Vraag = [&](const Meldingen::Vraag& v) { return standaard = v.standaard; };
+        Meldingen::BeantwoordVragen([&](const Meldingen::Vraag& v) { return standaard = v.standaard; });
         dlg.OkKnop_Click();
         QCOMPARE(standaard, oud.Omschrijving);
         QVERIFY(dlg.result() == QDialog::Accepted && dlg.Gekozen().Woord == oud.Woord && dlg.Gekozen().BeginX == oud.BeginX);
@@ -529,10 +531,10 @@ private slots:
         QVERIFY(SchrijfHeel(Pad("library.lib"), "water\r\nwinde\r\n"));
         Meldingen::Antwoord antwoord = Meldingen::Antwoord::Nee;
         QStringList vragenJaNee;
-        Naad.Melding = [&](const Meldingen::Melding& m) {
+        Meldingen::BeantwoordMeldingen([&](const Meldingen::Melding& m) {
             (m.knoppen == Meldingen::Knoppen::JaNee ? vragenJaNee : meldingen) << m.tekst;
             return m.knoppen == Meldingen::Knoppen::JaNee ? antwoord : Meldingen::Antwoord::Ok;
-        };
+        });
         const auto gezocht = Gezocht();
         Invoer& dlg = *gezocht;
         QTest::keyClicks(dlg.Text1, "wzqzw");
@@ -588,10 +590,10 @@ private slots:
         NieuwePuzzel(QStringLiteral("water"));
         scherm.werk.RijOpslaan(2, {QStringLiteral("water"), QStringLiteral("nat"), BeginXVoor(2)});
         QStringList gevraagd;
-        Naad.Melding = [&](const Meldingen::Melding& m) {
+        Meldingen::BeantwoordMeldingen([&](const Meldingen::Melding& m) {
             gevraagd << m.tekst;
             return m.knoppen == Meldingen::Knoppen::JaNee ? Meldingen::Antwoord(antwoord) : Meldingen::Antwoord::Ok;
-        };
+        });
         HuidigeRij = static_cast<std::uint8_t>(rij);
         Invoer dlg(scherm.Venster(), scherm.Lijn());
         dlg.Lengte->setValue(int(woord.size()));

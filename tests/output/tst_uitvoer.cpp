@@ -9,7 +9,9 @@
 #include "output/Pagina.h"
 #include "output/Papier.h"
 #include "shell/Bouwstenen.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Puzzelbestand.h"
 
 #include <QCheckBox>
@@ -82,17 +84,17 @@ class TestUitvoer : public QObject
 private slots:
     void init()
     {
-        Naad.PauzeFactor = 0;
+        PauzesMaal(0);
         map = std::make_unique<QTemporaryDir>();
-        Naad.Programmamap = map->path();
+        AllesIn(map->path());
         scherm = std::make_unique<Nepscherm>();
         BeginWaarden();
         scherm->Ontwerp(QStringLiteral("TAFEL"));
         meldingen.clear();
-        Naad.Melding = [this](const Meldingen::Melding& m) {
+        Meldingen::BeantwoordMeldingen([this](const Meldingen::Melding& m) {
             meldingen << m.tekst;
             return Meldingen::Antwoord::Ok;
-        };
+        });
         opnames.clear();
         bijEinde = nullptr;
         Naad.Printer = [this] {
@@ -103,7 +105,7 @@ private slots:
     }
     void cleanup()
     {
-        Naad = {};
+        GewoneOmgeving();
         scherm.reset();
     }
 
@@ -266,12 +268,12 @@ private slots:
             QSKIP("this machine has a printer; the page would go there");
         Naad.Printer = {};
         Afdrukken d(scherm->Bord(), scherm->Lijn());
-        Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
+        AllesIn(QStringLiteral("/nonexistent/wendolo"));
         Klik(d.OkKnop);
         QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\n"
                                                        "Het bestand /nonexistent/wendolo/wendolo.pdf kan niet worden geschreven.")});
         meldingen.clear();
-        Naad.Programmamap = map->path();
+        AllesIn(map->path());
         d.Aantal->setValue(2);
         Klik(d.OkKnop);
         QVERIFY2(meldingen.isEmpty(), qPrintable(meldingen.join(u'\n')));

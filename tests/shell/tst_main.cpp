@@ -7,7 +7,9 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Hulppagina.h"
 #include "shell/Main.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelbestand.h"
@@ -62,17 +64,17 @@ class TestMain : public QObject
 private slots:
     void initTestCase()
     {
-        Naad.Programmamap = map.path();
-        Naad.PauzeFactor = 0;
-        Naad.Melding = [this](const Meldingen::Melding& m) {
+        AllesIn(map.path());
+        PauzesMaal(0);
+        Meldingen::BeantwoordMeldingen([this](const Meldingen::Melding& m) {
             meldingen << m;
             return m.knoppen == Meldingen::Knoppen::JaNee ? antwoord : Meldingen::Antwoord::Ok;
-        };
-        Naad.Vraag = [this](const Meldingen::Vraag&) {
+        });
+        Meldingen::BeantwoordVragen([this](const Meldingen::Vraag&) {
             if (tijdensVraag)
                 tijdensVraag();
             return QString();
-        };
+        });
     }
     void init()
     {

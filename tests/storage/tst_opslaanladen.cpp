@@ -7,7 +7,9 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Main.h"
 #include "shell/Meldingen.h"
-#include "shell/Naad.h"
+#include "shell/Meldingen.h"
+#include "shell/Pauze.h"
+#include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Loadpuzzel.h"
@@ -41,10 +43,10 @@ bool Voer(const QString& programma, const QStringList& args) { return QProcess::
 QMap<QString, QByteArray> Inhoud()
 {
     QMap<QString, QByteArray> uit;
-    QDirIterator it(Naad.Programmamap, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(HuidigeMappen().Gegevens, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext())
         if (const QString pad = it.next(); it.fileName() != QStringLiteral("vulsel"))
-            uit[QDir(Naad.Programmamap).relativeFilePath(pad)] = LeesBegin(pad, 1 << 20).value_or("<unreadable>");
+            uit[QDir(HuidigeMappen().Gegevens).relativeFilePath(pad)] = LeesBegin(pad, 1 << 20).value_or("<unreadable>");
     return uit;
 }
 
@@ -90,23 +92,23 @@ private slots:
     void init()
     {
         BeginWaarden();
-        Naad.PauzeFactor = 0;
+        PauzesMaal(0);
         map = std::make_unique<QTemporaryDir>();
-        Naad.Programmamap = map->path();
+        AllesIn(map->path());
         QDir(map->path()).mkdir(QStringLiteral("puzzels"));
-        Naad.Melding = [this](const Meldingen::Melding& m) {
+        Meldingen::BeantwoordMeldingen([this](const Meldingen::Melding& m) {
             getoond << m.titel + u'|' + m.tekst;
             knoppen << m.knoppen;
             return m.knoppen == Meldingen::Knoppen::JaNee ? ja : Antwoord::Ok;
-        };
-        Naad.Vraag = [this](const Meldingen::Vraag& v) {
+        });
+        Meldingen::BeantwoordVragen([this](const Meldingen::Vraag& v) {
             getoond << v.titel + u'|' + v.prompt + u'|' + v.standaard;
             return invoer == QStringLiteral("<default>") ? v.standaard : invoer;
-        };
+        });
     }
     void cleanup()
     {
-        Naad = {};
+        GewoneOmgeving();
         if (!vast.isEmpty())
             Voer("chattr", {"-i", std::exchange(vast, {})});
         if (std::exchange(gekoppeld, false))

@@ -1,6 +1,5 @@
 // The record files: fields, the puzzle and settings files, safe names, and the
 // paired write that leaves one save's pair under a name even when broken off.
-#include "shell/Naad.h"
 #include "storage/Heelbestand.h"
 #include "storage/Instellingen.h"
 #include "storage/Puzzelbestand.h"
@@ -20,7 +19,6 @@ const QByteArray Hoofd = "\"B\"\r\n230,230,220\r\n220,220,240\r\n255,255,255\r\n
 const QByteArray LegeRij = "0,\"\",\"\"\r\n";
 const QByteArray Rijen = "240,\"ANANAS\",\"Vrucht\"\r\n" + LegeRij + "196,\"KIPPEN\",\"Eieren\"\r\n" + LegeRij + LegeRij;
 const QByteArray Appel = Hoofd + "\"APPEL\"\r\n" + Rijen;
-const QStringList Paar{QStringLiteral("X.bmp"), QStringLiteral("X.pzl")};
 
 QByteArray Lees(const QString& pad) { return LeesBegin(pad, 1 << 20).value_or("<missing>"); }
 void Schrijf(const QString& pad, const QByteArray& data) { QVERIFY(SchrijfHeel(pad, data)); }
@@ -210,50 +208,6 @@ private slots:
         QVERIFY(QDir(map->path()).mkdir(QStringLiteral("C.bmp")));
         QVERIFY(!PuzzelSchrijven(map->path(), QStringLiteral("C"), appel, Beeld(Qt::red)).isEmpty());
         QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")} + paar);
-    }
-
-    // A save stopped dead after each of its steps, as a kill would leave it,
-    // then settled as the next load does: the name holds one save's pair, and
-    // nothing of the journal is left.
-    void afgebrokenOpslag_data()
-    {
-        QTest::addColumn<int>("stappen");
-        QTest::addColumn<bool>("oudPaar");  // a pair of that name exists before
-        for (int stap = 1; stap <= 7; ++stap) {
-            QTest::addRow("after step %d, over an old pair", stap) << stap << true;
-            QTest::addRow("after step %d, a new name", stap) << stap << false;
-        }
-    }
-    void afgebrokenOpslag()
-    {
-        QFETCH(int, stappen);
-        QFETCH(bool, oudPaar);
-        const QString pzl = Pad(QStringLiteral("X.pzl")), bmp = Pad(QStringLiteral("X.bmp"));
-        if (oudPaar) {
-            Schrijf(pzl, "oude puzzel");
-            Schrijf(bmp, "oud beeld");
-        }
-        Schrijf(Pad(QStringLiteral("ander.pzl")), "andere puzzel");
-        const auto opslag = [&](int stap, const char* puzzel, const char* beeld) {
-            Naad.PaarOnderbreking = stap;
-            const QString fout = PaarVervangen(map->path(), QStringLiteral("X"), puzzel, beeld);
-            Naad.PaarOnderbreking = 0;
-            return fout;
-        };
-        QCOMPARE(opslag(stappen, "nieuwe puzzel", "nieuw beeld"), QString());
-        MapHerstellen(map->path());
-
-        const bool nieuw = stappen >= 4;  // the journal, written in step 4, decides
-        QCOMPARE(Lees(pzl), QByteArray(nieuw ? "nieuwe puzzel" : oudPaar ? "oude puzzel" : "<missing>"));
-        QCOMPARE(Lees(bmp), QByteArray(nieuw ? "nieuw beeld" : oudPaar ? "oud beeld" : "<missing>"));
-        QCOMPARE(Bestanden(), (oudPaar || nieuw ? Paar : QStringList()) + QStringList{QStringLiteral("ander.pzl")});
-
-        // A save broken off while an earlier one of the name was still
-        // unsettled: the earlier journal must not decide for the later files.
-        opslag(5, "puzzel 2", "beeld 2");
-        opslag(2, "puzzel 3", "beeld 3");
-        QVERIFY(PaarHerstellen(map->path(), QStringLiteral("X")));
-        QCOMPARE(Lees(pzl) + Lees(bmp), QByteArray("puzzel 2beeld 2"));
     }
 
     // Settling touches only what a broken save leaves; a journal it did not

@@ -1,3 +1,0 @@
-#include "shell/Naad.h"
-
-Proefnaad Naad;
