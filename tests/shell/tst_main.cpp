@@ -10,10 +10,10 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
-#include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelbestand.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,11 +28,13 @@ namespace {
 // Counts and rejects the modal dialogs a click opens, so no test waits on one.
 struct Dialoogwacht : QTimer {
     int Geopend = 0;
+    QString Titel;  // of the last one
     Dialoogwacht()
     {
         connect(this, &QTimer::timeout, [this] {
             if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 ++Geopend;
+                Titel = d->windowTitle();
                 d->reject();
             }
         });
@@ -168,6 +170,49 @@ private slots:
         QCOMPARE(wacht.Geopend, 1);
     }
 
+    // Each shortcut runs its own command: the row's on the board, the rest
+    // anywhere in the window.
+    void sneltoetsen()
+    {
+        QVERIFY(QDir(map.path()).mkpath(QStringLiteral("puzzels")));
+        Tekenvlak bord = NieuwBord();
+        Werkblad werk(bord);
+        werk.NieuwePuzzel(QStringLiteral("WATER"));
+        werk.RijOpslaan(2, {QStringLiteral("KAAS"), QStringLiteral("Zuivel"), BeginXVoor(2)});
+        QCOMPARE(PuzzelSchrijven(Pad("puzzels"), QStringLiteral("kaas"), HuidigePuzzel(), bord.Beeld), QString());
+        BeginWaarden();
+        main->BestandOpenen(Pad("puzzels/kaas.pzl"));
+        QWidget* gebied = main->Bord().Tekengebied();
+        gebied->setFocus();
+        main->Bord().ZetCursor(2);
+        const auto toets = [gebied](const QKeySequence& k) {
+            QTest::keySequence(gebied, k);
+            return PuzzelWoord[2];
+        };
+        QCOMPARE(toets(Qt::Key_Delete), QString());
+        QCOMPARE(toets(QKeySequence::Undo), QStringLiteral("KAAS"));
+        QCOMPARE(toets(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QString());
+        QCOMPARE(toets(QKeySequence::Undo), QStringLiteral("KAAS"));
+        QCOMPARE(toets(Qt::CTRL | Qt::Key_Y), QString());
+        QGuiApplication::clipboard()->clear();
+        toets(QKeySequence::Copy);
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        const std::pair<QKeySequence, QString> dialogen[] = {
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_O, "Puzzel openen"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, "Puzzel opslaan als"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_P, "Als PDF opslaan"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_B, "Bord als afbeelding opslaan"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_E, " Webpagina om op te lossen"},
+            {Qt::Key_F2, " Puzzelwoord 2"}};
+        for (const auto& [k, titel] : dialogen) {
+            main->activateWindow();
+            gebied->setFocus();
+            Dialoogwacht wacht;
+            toets(k);
+            QCOMPARE(wacht.Titel, titel);
+        }
+    }
+
     // Refused, nothing changes and nothing is written; accepted, the
     // settings are saved and the program quits.
     void einde()
@@ -243,6 +288,9 @@ private slots:
         QTest::newRow("installed tree, writable (as root sees it)")
             << QStringList{"usr/bin/x", "usr/share/wendolo/library.lib"} << "usr/bin" << "usr/share/wendolo"
             << "thuis/.local/share/wendolo";
+        QTest::newRow("installed tree, the user's own library first")
+            << QStringList{"usr/bin/x", "usr/share/wendolo/library.lib", "thuis/.local/share/wendolo/library.lib"}
+            << "usr/bin" << "thuis/.local/share/wendolo" << "thuis/.local/share/wendolo";
     }
     void indeling()
     {

@@ -172,13 +172,15 @@ private slots:
 
     void naam()
     {
-        // 238 letters is the longest whose every file of a save, QSaveFile's
-        // temporary <name>.pzl.nieuw.XXXXXX included, fits in 255 bytes.
-        for (const QString& veilig : {QStringLiteral("APPEL"), QStringLiteral("Mijn café v1.2.pzl"), QString(238, u'a')})
+        // 238 bytes is the longest name whose every file of a save, QSaveFile's
+        // temporary <name>.pzl.nieuw.XXXXXX included, fits in 255 bytes; an é takes two.
+        for (const QString& veilig : {QStringLiteral("APPEL"), QStringLiteral("Mijn café v1.2.pzl"), QString(238, u'a'),
+                                      QString(119, u'\u00e9')})
             QVERIFY2(Naamfout(veilig).isEmpty(), qPrintable(veilig));
         for (const QString& fout : {QString(), QStringLiteral("../APPEL"), QStringLiteral(".."), QStringLiteral(".a"),
                                     QStringLiteral("appel "), QStringLiteral("appel."), QStringLiteral("a:b"),
                                     QStringLiteral("a\tb"), QStringLiteral("con"), QStringLiteral("Lpt1.x"), QString(239, u'a'),
+                                    QString(119, u'\u00e9') + u'a',
                                     QString(QChar(0xDF0A))})
             QVERIFY2(!Naamfout(fout).isEmpty(), qPrintable(fout));
     }
