@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QStringDecoder>
 
 namespace {
@@ -35,8 +36,18 @@ QVariant Hulppagina::loadResource(int type, const QUrl& naam)
     const auto data = naam.isLocalFile() ? LeesBegin(naam.toLocalFile(), MaxHulppagina + 1) : std::nullopt;
     const bool gelezen = data && data->size() <= MaxHulppagina;
     // Every refusal is still an answer: given none, the document would open
-    // the file itself, unchecked.
-    if (type == QTextDocument::ImageResource || type == QTextDocument::StyleSheetResource)
+    // the file itself, unchecked. A picture is answered decoded, as one
+    // transparent pixel when it cannot be: given bytes that do not decode,
+    // the document opens the name itself, relative to the working folder.
+    if (type == QTextDocument::ImageResource) {
+        QImage beeld;
+        if (!gelezen || !beeld.loadFromData(*data)) {
+            beeld = QImage(1, 1, QImage::Format_ARGB32);
+            beeld.fill(Qt::transparent);
+        }
+        return beeld;
+    }
+    if (type == QTextDocument::StyleSheetResource)
         return gelezen ? *data : QByteArray();
     if (!gelezen)
         return data ? QStringLiteral("De hulppagina is te groot om te tonen.") : QString();
