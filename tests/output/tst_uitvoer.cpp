@@ -12,6 +12,9 @@
 #include "shell/Naad.h"
 #include "storage/Puzzelbestand.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QPrinterInfo>
@@ -36,6 +39,8 @@ struct Opname {
     QList<QRect> Kaders;
     std::function<bool()> BijEinde;  // the verdict; lets a test look around mid-job
     QString Reden;
+    Printerlaag::Papieroordeel Oordeel;
+    bool Ander = false;  // the other paper was taken
 };
 
 struct Opnameprinter : Printerlaag {
@@ -50,6 +55,8 @@ struct Opnameprinter : Printerlaag {
     void Rechthoek(QPoint van, QPoint tot, QColor) override { o.Kaders << QRect(van, tot); }
     bool EindeDocument() override { return o.BijEinde ? o.BijEinde() : true; }
     QString Fout() const override { return o.Reden; }
+    Papieroordeel AnderPapier() const override { return o.Oordeel; }
+    void NeemAnderPapier() override { o.Ander = true; }
     Opname& o;
     QPoint positie;
 };
@@ -78,6 +85,12 @@ class TestUitvoer : public QObject
     QStringList meldingen;
     std::list<Opname> opnames;  // one per print job
     std::function<bool()> bijEinde;
+    Meldingen::Antwoord antwoord = Meldingen::Antwoord::Ok;
+    const Printermaker opnemer = [this](const QString&, const QString&) {
+        Opname& o = opnames.emplace_back();
+        o.BijEinde = bijEinde;
+        return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
+    };
 
 private slots:
     void init()
@@ -91,15 +104,11 @@ private slots:
         meldingen.clear();
         Naad.Melding = [this](const Meldingen::Melding& m) {
             meldingen << m.tekst;
-            return Meldingen::Antwoord::Ok;
+            return antwoord;
         };
         opnames.clear();
         bijEinde = nullptr;
-        Naad.Printer = [this] {
-            Opname& o = opnames.emplace_back();
-            o.BijEinde = bijEinde;
-            return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
-        };
+        antwoord = Meldingen::Antwoord::Ok;
     }
     void cleanup()
     {
@@ -193,17 +202,21 @@ private slots:
     }
 
     // With "storen", clicks arrive during the sweep: no second job, the dialog
-    // stays, and the letters come back as the OK click found them.
+    // stays, and the letters come back as the OK click found them. A page
+    // the printer's paper does not hold goes on the other paper when the
+    // maker says yes to it.
     void afdrukken_data()
     {
         QTest::addColumn<bool>("zonderTekst");
-        QTest::addColumn<bool>("gelukt");
+        QTest::addColumn<bool>("gelukt");  // with "ander": the maker's answer
         QTest::addColumn<bool>("storen");
-        QTest::addColumn<QString>("reden");  // empty: the maker declined, already told
-        QTest::newRow("with the letters") << false << true << false << QString();
-        QTest::newRow("without, disturbed") << true << true << true << QString();
-        QTest::newRow("without, failed") << true << false << false << QStringLiteral("Papier op.");
-        QTest::newRow("declined") << true << false << false << QString();
+        QTest::addColumn<QString>("reden");
+        QTest::addColumn<bool>("ander");
+        QTest::newRow("with the letters") << false << true << false << QString() << false;
+        QTest::newRow("without, disturbed") << true << true << true << QString() << false;
+        QTest::newRow("without, failed") << true << false << false << QStringLiteral("Papier op.") << false;
+        QTest::newRow("other paper declined") << true << false << false << QString() << true;
+        QTest::newRow("other paper taken") << false << true << false << QString() << true;
     }
     void afdrukken()
     {
@@ -211,15 +224,20 @@ private slots:
         QFETCH(bool, gelukt);
         QFETCH(bool, storen);
         QFETCH(QString, reden);
+        QFETCH(bool, ander);
         Pic& bord = scherm->Bord();
         const QImage voor = bord.Beeld();
         QImage tijdens;
         bijEinde = [&] {
             tijdens = bord.Beeld();
-            opnames.back().Reden = reden;
-            return gelukt;
+            Opname& o = opnames.back();
+            o.Reden = reden;
+            if (ander && !o.Ander)
+                o.Oordeel = {QStringLiteral("Letter"), QStringLiteral("Legal")};
+            return gelukt && (o.Ander || !ander);
         };
-        Afdrukken d(scherm->Bord(), scherm->Lijn());
+        antwoord = gelukt ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Nee;
+        Afdrukken d(scherm->Bord(), scherm->Lijn(), opnemer);
         d.show();
         if (zonderTekst)
             d.Check1->click();
@@ -246,14 +264,18 @@ private slots:
         QCOMPARE(bord.Beeld(), voor);
         QCOMPARE(ZonderTekst, zonderTekst != storen);
         QVERIFY(o.Aantallen == QList<int>{3} && o.Kaders.size() == 1 && !o.Regels[1].tekst.contains(u'/'));
-        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{} : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
+        QCOMPARE(o.Ander, ander && gelukt);
+        const QString vraag = QStringLiteral("De pagina past niet op het papier Letter van de printer %1.\r\nAfdrukken op Legal?");
+        QCOMPARE(meldingen, ander            ? QStringList{vraag.arg(QPrinterInfo::defaultPrinterName())}
+                            : reden.isEmpty() ? QStringList{}
+                                              : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
         // OK answers again, closing is no Exit; a new dialog starts afresh.
         QVERIFY(d.isVisible());
         Klik(d.OkKnop);
         QCOMPARE(opnames.size(), 2u);
         d.reject();
         QVERIFY(!d.isVisible() && scherm->InfoBalk == QStringLiteral("Informatie"));
-        Afdrukken nieuw(scherm->Bord(), scherm->Lijn());
+        Afdrukken nieuw(scherm->Bord(), scherm->Lijn(), opnemer);
         QVERIFY(!ZonderTekst && nieuw.Check1->isChecked() && nieuw.Aantal->value() == 1);
         Klik(nieuw.ExitKnop);
         QVERIFY(nieuw.result() == QDialog::Accepted && scherm->InfoBalk == QStringLiteral("Informatie..."));
@@ -264,7 +286,6 @@ private slots:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer; the page would go there");
-        Naad.Printer = {};
         Afdrukken d(scherm->Bord(), scherm->Lijn());
         Naad.Programmamap = QStringLiteral("/nonexistent/wendolo");
         Klik(d.OkKnop);
@@ -276,6 +297,30 @@ private slots:
         Klik(d.OkKnop);
         QVERIFY2(meldingen.isEmpty(), qPrintable(meldingen.join(u'\n')));
         QVERIFY(Uit(QStringLiteral("pdfinfo"), {map->filePath(QStringLiteral("wendolo.pdf"))}).contains(TweePaginas));
+    }
+
+    // A print system that takes the connection and never answers: within the
+    // wait the maker hears so, of the printer chosen, and the window goes on.
+    void geenAntwoord()
+    {
+        const QByteArray pad = map->filePath(QStringLiteral("cups.sock")).toLocal8Bit();
+        sockaddr_un adres{AF_UNIX, {}};
+        qstrncpy(adres.sun_path, pad.constData(), sizeof adres.sun_path);
+        const int stil = socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(bind(stil, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0 && listen(stil, 8) == 0);
+        qputenv("CUPS_SERVER", pad);
+        qputenv("LPDEST", "Stil");
+        auto weg = qScopeGuard([stil] { close(stil), qunsetenv("CUPS_SERVER"), qunsetenv("LPDEST"); });
+        Afdrukken d(scherm->Bord(), scherm->Lijn(), opnemer);
+        int tikken = 0;
+        QTimer tik;
+        connect(&tik, &QTimer::timeout, [&] { ++tikken; });
+        tik.start(100);
+        QElapsedTimer klok;
+        klok.start();
+        Klik(d.OkKnop);
+        QVERIFY2(klok.elapsed() < 7000 && tikken * 100 > klok.elapsed() / 2, qPrintable(QString::number(tikken)));
+        QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\nHet afdruksysteem antwoordt niet voor de printer Stil.")});
     }
 
     // The files a command line writes, read by other programs: the PDF as
