@@ -43,6 +43,9 @@ constexpr int AntwoordMs = 5000;
 // Sending waits 3 s longer: a job that was taken is watched that long for
 // the print system cancelling it.
 constexpr int VerstuurMs = AntwoordMs + 3000;
+// The default printer's look-up waits as long for each answer, and libcups
+// spends up to a second more looking for printers on the network.
+constexpr int ZoekMs = AntwoordMs + 2000;
 
 // Starts doe on a thread of its own. The thread is never waited for: when
 // the print system does not answer it is left to finish, or to end with
@@ -302,11 +305,10 @@ QString Afdrukken::Verstuur(const Paginagegevens& pagina)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto cursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     // One that got no answer when the dialog opened asks again: the print
-    // system may be back. A second more than it waits itself, so its own
-    // verdict, with the printer the maker chose, comes in.
+    // system may be back. Its own verdict names the printer the maker chose.
     if (zoeker->klaar && !zoeker->uitkomst.antwoord)
         zoeker = ZoekPrinter();
-    if (!Wacht(*zoeker, AntwoordMs + 1000))
+    if (!Wacht(*zoeker, ZoekMs))
         return GeenAntwoord({});
     const auto [antwoord, printer] = zoeker->uitkomst;
     if (!antwoord)
