@@ -12,9 +12,6 @@
 #include "shell/Naad.h"
 #include "storage/Puzzelbestand.h"
 
-#include <sys/socket.h>
-#include <sys/un.h>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QPrinterInfo>
@@ -24,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <list>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 using namespace Algemeen;
 
