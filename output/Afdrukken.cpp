@@ -13,21 +13,117 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
-#include <QPrinterInfo>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTimer>
+#include <atomic>
+#include <thread>
+
+template <typename T>
+struct Werk {
+    std::atomic<bool> klaar = false;
+    T uitkomst{};  // read only once klaar
+};
 
 namespace {
 
 const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
-std::unique_ptr<Printerlaag> MaakPrinter(const QString& printer)
+// How long the print system may take to answer before the maker hears
+// that nothing was printed: 5 s. A busy scheduler answers well within it;
+// a stopped one would keep libcups waiting a minute on every request.
+constexpr int AntwoordMs = 5000;
+// Sending waits 3 s longer: a job that was taken is watched that long for
+// the print system cancelling it.
+constexpr int VerstuurMs = AntwoordMs + 3000;
+// The default printer's look-up waits as long for each answer, and libcups
+// spends up to a second more looking for printers on the network.
+constexpr int ZoekMs = AntwoordMs + 2000;
+
+// Starts doe on a thread of its own. The thread is never waited for: when
+// the print system does not answer it is left to finish, or to end with
+// the program, holding its share of the state and touching nothing else.
+template <typename T>
+std::shared_ptr<Werk<T>> Start(std::function<T()> doe)
 {
-    return std::make_unique<Papier>(Schrijfpad(PdfBestand), printer);
+    auto werk = std::make_shared<Werk<T>>();
+    std::thread([werk, doe = std::move(doe)] {
+        werk->uitkomst = doe();
+        werk->klaar = true;
+    }).detach();
+    return werk;
 }
+
+// Waits at most ms for the work while the window goes on painting and
+// answering; whether it is done.
+template <typename T>
+bool Wacht(const Werk<T>& werk, int ms)
+{
+    QEventLoop lus;
+    QElapsedTimer klok;
+    klok.start();
+    QTimer kijk;
+    QObject::connect(&kijk, &QTimer::timeout, &lus, [&] {
+        if (werk.klaar || klok.elapsed() >= ms)
+            lus.quit();
+    });
+    kijk.start(10);
+    if (!werk.klaar)
+        lus.exec();
+    return werk.klaar;
+}
+
+std::shared_ptr<Werk<Standaard>> ZoekPrinter()
+{
+    return Start<Standaard>([] { return ZoekStandaardprinter(AntwoordMs); });
+}
+
+QString GeenAntwoord(const QString& printer)
+{
+    return printer.isEmpty() ? QStringLiteral("Het afdruksysteem antwoordt niet.")
+                             : QStringLiteral("Het afdruksysteem antwoordt niet voor de printer %1.").arg(printer);
+}
+
+// The copies bar. The style marks no focus on a scroll bar, so it draws
+// the picture buttons' frame itself, for the keyboard only as they do.
+class Aantalbalk : public QScrollBar
+{
+public:
+    explicit Aantalbalk(QWidget* ouder) : QScrollBar(Qt::Horizontal, ouder)
+    {
+        // Tab only, as the design window's bar: a click leaves the focus
+        // where it was.
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QScrollBar::paintEvent(e);
+        if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            return;
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+    // Left and Right as on any horizontal bar: a scroll bar's inverted
+    // controls (kept for its wheel) would turn them round.
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
+            triggerAction(e->key() == Qt::Key_Left ? SliderSingleStepSub : SliderSingleStepAdd);
+        else
+            QScrollBar::keyPressEvent(e);
+    }
+};
 
 // The layout is given in twips; the controls are placed in pixels.
 QRect Twips(int x, int y, int b, int h) { return Pixels(QRect(x, y, b, h)); }
@@ -37,19 +133,32 @@ QFont Dialoogfont() { return Lettertype(MsSansSerif, 8.25, false); }
 
 } // namespace
 
-Afdrukken::Afdrukken(Pic& bord, Infolijn info) : QDialog(bord.window()), bord(bord), info(std::move(info))
+std::unique_ptr<Printerlaag> MaakPapier(const QString& pdf, const QString& printer)
+{
+    return std::make_unique<Papier>(pdf, printer);
+}
+
+Afdrukken::Afdrukken(Pic& bord, Infolijn info, Printermaker maakPrinter)
+    : QDialog(bord.window()), bord(bord), info(std::move(info)), maakPrinter(std::move(maakPrinter))
 {
     MaakVenster(this, QSize(Pixels(4800), Pixels(3300)), QStringLiteral(" Afdrukken"));
     setFont(Dialoogfont());
     // The panel's top edge lies above the client area, out of sight.
     Frame1 = Kader(this, Twips(60, -30, 4605, 2910));
     Algemeen::ZonderTekst = false;
-    // The printer is the one there when the dialog opened: should it vanish
-    // before Print, the maker hears so instead of finding a PDF.
-    printer = QPrinterInfo::defaultPrinterName();
+    zoeker = ZoekPrinter();
     MaakMiniatuur();
     MaakOpties();
     MaakKnoppen();
+
+    QWidget* volgorde[] = {Aantal, Check1, Check2, Check3, Check4, PdfKnop, OkKnop, ExitKnop};
+    for (std::size_t k = 1; k < std::size(volgorde); ++k)
+        setTabOrder(volgorde[k - 1], volgorde[k]);
+    Aantal->setFocus();
+    // Opened from the keyboard, the dialog shows where its focus is from
+    // the start; for the mouse it keeps its designed look.
+    if (bord.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Afdrukken::MaakMiniatuur()
@@ -79,7 +188,7 @@ void Afdrukken::MaakOpties()
 {
     const QFont font = Dialoogfont();
     Label1 = ZwarteAchtergrond(Frame1, Twips(180, 2430, 945, 315));
-    Aantal = new QScrollBar(Qt::Horizontal, Frame1);
+    Aantal = new Aantalbalk(Frame1);
     Aantal->setGeometry(Twips(210, 2460, 885, 255));
     Aantal->setRange(1, 20);
     Aantal->setSingleStep(1);
@@ -182,18 +291,51 @@ void Afdrukken::OkKnop_Click()
     Scannen();
 
     pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
-    std::unique_ptr<Printerlaag> uitvoer = MaakPrinter(printer);
-    const bool gelukt = DrukPagina(*uitvoer, pagina);
+    const QString fout = Verstuur(pagina);
 
     letters.dismiss();
     if (zonderTekst)
         bord.TekenLetters();
+    if (!fout.isEmpty())
+        Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + fout);
+}
 
-    // An empty reason: the maker chose not to print and needs no message.
-    if (!gelukt && !uitvoer->Fout().isEmpty())
-        Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + uitvoer->Fout());
-    else if (gelukt && !uitvoer->Bestand().isEmpty())
+QString Afdrukken::Verstuur(const Paginagegevens& pagina)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto cursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    // One that got no answer when the dialog opened asks again: the print
+    // system may be back. Its own verdict names the printer the maker chose.
+    if (zoeker->klaar && !zoeker->uitkomst.antwoord)
+        zoeker = ZoekPrinter();
+    if (!Wacht(*zoeker, ZoekMs))
+        return GeenAntwoord({});
+    const auto [antwoord, printer] = zoeker->uitkomst;
+    if (!antwoord)
+        return GeenAntwoord(printer);
+
+    std::shared_ptr<Printerlaag> uitvoer = maakPrinter(Schrijfpad(PdfBestand), printer);
+    auto werk = Start<bool>([uitvoer, pagina] { return DrukPagina(*uitvoer, pagina); });
+    if (!Wacht(*werk, VerstuurMs))
+        return GeenAntwoord(printer);
+    if (const auto [eigen, ander] = uitvoer->AnderPapier(); !werk->uitkomst && !ander.isEmpty()) {
+        QApplication::restoreOverrideCursor();
+        const QString vraag = QStringLiteral("De pagina past niet op het papier %1 van de printer %2.\r\nAfdrukken op %3?")
+                                  .arg(eigen, printer, ander);
+        const bool ja = Meldingen::MsgBox(vraag, Meldingen::Knoppen::JaNee) == Meldingen::Antwoord::Ja;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (!ja)
+            return {};  // the maker knows: nothing more to say
+        uitvoer->NeemAnderPapier();
+        werk = Start<bool>([uitvoer] { return uitvoer->EindeDocument(); });
+        if (!Wacht(*werk, VerstuurMs))
+            return GeenAntwoord(printer);
+    }
+    if (!werk->uitkomst)
+        return uitvoer->Fout();
+    if (!uitvoer->Bestand().isEmpty())
         OpenBestand(this, uitvoer->Bestand());
+    return {};
 }
 
 Paginagegevens Afdrukken::Gegevens(bool letters) const

@@ -1,11 +1,14 @@
 // Afdrukken: the print dialog. Four options, the number of copies, a fixed
 // miniature of the page, and the print command that sweeps over the
 // miniature and sends the page off; the same pages also go into a PDF the
-// maker names. Printing leaves the dialog open.
+// maker names. Printing leaves the dialog open. The print system is asked
+// on threads of their own, so a slow or stopped one never holds up the
+// window.
 #pragma once
 
 #include "output/Miniatuur.h"
 #include "output/Pagina.h"
+#include "output/Printerlaag.h"
 #include "shell/Bouwstenen.h"
 
 #include <QDialog>
@@ -14,7 +17,7 @@
 
 class Pic;
 class PlaatjesKnop;
-class Printerlaag;
+struct Standaard;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -26,11 +29,23 @@ class QScrollBar;
 // or it could not be written (which the maker is told).
 QString AlsPdfOpslaan(QWidget* ouder, const Paginagegevens& g);
 
+// Makes the printer layer a print goes to: pdf is the file the pages go
+// into when printer, the default printer, is empty.
+using Printermaker = std::function<std::unique_ptr<Printerlaag>(const QString& pdf, const QString& printer)>;
+// The real one: paper or the PDF file.
+std::unique_ptr<Printerlaag> MaakPapier(const QString& pdf, const QString& printer);
+
+// The state of work on a thread of its own, shared by the thread and the
+// dialog: a dialog that stopped waiting, or closed, leaves the thread
+// nothing freed to write to.
+template <typename T>
+struct Werk;
+
 class Afdrukken : public QDialog
 {
     Q_OBJECT
 public:
-    Afdrukken(Pic& bord, Infolijn info);
+    Afdrukken(Pic& bord, Infolijn info, Printermaker maakPrinter = MaakPapier);
 
     QFrame* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;
@@ -74,10 +89,16 @@ private:
     void MaakKnoppen();
     // The pages as the options stand, the board's letters as given.
     Paginagegevens Gegevens(bool letters) const;
+    // Sends the pages off; the reason when nothing was printed, empty when
+    // it was or the maker chose not to.
+    QString Verstuur(const Paginagegevens& pagina);
 
     Pic& bord;
     Infolijn info;
+    Printermaker maakPrinter;
     Regellengtes lengtes{};
-    // The default printer when the dialog opened; empty: the PDF file.
-    QString printer;
+    // Looks for the default printer from the moment the dialog opens; the
+    // one found is where Print goes, empty: the PDF file. Should it vanish
+    // before Print, the maker hears so instead of finding a PDF.
+    std::shared_ptr<Werk<Standaard>> zoeker;
 };

@@ -12,8 +12,6 @@
 #include "output/Papier.h"
 
 #include "output/Pagina.h"
-#include "shell/Meldingen.h"
-#include "shell/Pauze.h"
 #include "storage/Heelbestand.h"
 
 #include <QBuffer>
@@ -24,9 +22,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QThread>
 #include <cups/cups.h>
-
-#include <optional>
 
 namespace {
 
@@ -41,10 +38,12 @@ QSizeF AfdrukbaarInTwips(const QPageLayout& layout)
     return layout.paintRect(QPageLayout::Inch).size() * TwipsPerInch;
 }
 
+// Never destroyed: a job left to a print system that stopped answering
+// may still call into it while the program ends.
 QLibrary& Libcups()
 {
-    static QLibrary bib(QStringLiteral("cups"), 2);
-    return bib;
+    static QLibrary* bib = new QLibrary(QStringLiteral("cups"), 2);
+    return *bib;
 }
 
 // A function of libcups, by its own name and type, from the opened library.
@@ -127,6 +126,7 @@ bool Papier::EindeDocument()
 {
     fout.clear();
     bestand.clear();
+    oordeel = {};
     return printer.isEmpty() ? NaarPdf() : NaarPrinter();
 }
 
@@ -169,7 +169,7 @@ bool Papier::NaarPrinter()
     instellingen.setPageSize(info.defaultPageSize());
     instellingen.setPageOrientation(QPageLayout::Portrait);
     QPageLayout layout = instellingen.pageLayout();
-    if (!PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel) && !KiesPapier(info, layout))
+    if ((opAnder || !PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel)) && !KiesPapier(info, layout))
         return false;
 
     QByteArray document;
@@ -190,6 +190,10 @@ bool Papier::NaarPrinter()
 
 bool Papier::KiesPapier(const QPrinterInfo& info, QPageLayout& layout)
 {
+    if (opAnder && ander) {
+        layout = *ander;
+        return true;
+    }
     QPrinter proef(info, QPrinter::HighResolution);
     proef.setPageOrientation(QPageLayout::Portrait);
     // Of the papers the printer offers that hold the page, the same sheet
@@ -198,22 +202,19 @@ bool Papier::KiesPapier(const QPrinterInfo& info, QPageLayout& layout)
         const QSizeF maat = l.pageSize().size(QPageSize::Point);
         return std::pair(!l.pageSize().isEquivalentTo(layout.pageSize()), maat.width() * maat.height());
     };
-    std::optional<QPageLayout> beste;
+    ander.reset();
     for (const QPageSize& maat : info.supportedPageSizes()) {
         if (proef.setPageSize(maat) && PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel)
-            && (!beste || rang(proef.pageLayout()) < rang(*beste)))
-            beste = proef.pageLayout();
+            && (!ander || rang(proef.pageLayout()) < rang(*ander)))
+            ander = proef.pageLayout();
     }
     const QString standaard = layout.pageSize().name();
-    if (!beste)
+    if (!ander)
         return Mislukt(QStringLiteral("De pagina past niet op het papier %1 van de printer %2, "
                                       "en ook niet op ander papier van die printer.").arg(standaard, printer));
-    const QString vraag = QStringLiteral("De pagina past niet op het papier %1 van de printer %2.\r\nAfdrukken op %3?")
-                              .arg(standaard, printer, beste->pageSize().name());
-    if (Meldingen::MsgBox(vraag, Meldingen::Knoppen::JaNee) != Meldingen::Antwoord::Ja)
-        return false;  // the user knows: nothing more to say
-    layout = *beste;
-    return true;
+    // The maker is asked by the dialog; nothing is sent meanwhile.
+    oordeel = {standaard, ander->pageSize().name()};
+    return false;
 }
 
 bool Papier::Verstuur(const QByteArray& document, const QString& papier)
@@ -273,7 +274,8 @@ bool Papier::VolgOpdracht(int opdracht)
         // on its way after the watch is the printer's to finish.
         if ((stand != IPP_JSTATE_PENDING && stand != IPP_JSTATE_PROCESSING) || klok.elapsed() > VolgMs)
             return true;
-        Pauze(0.1);
+        // On the job's own thread: no event loop to keep going.
+        QThread::msleep(100);
     }
 }
 
@@ -320,4 +322,42 @@ bool Papier::Teken(QPagedPaintDevice& apparaat, int sets)
             p.restore();
         }
     return p.end();
+}
+
+Standaard ZoekStandaardprinter(int ms)
+{
+    if (!Libcups().load())
+        return {};
+    http_t* verbinding = CUPS(httpConnect2)(CUPS(cupsServer)(), CUPS(ippPort)(), nullptr, AF_UNSPEC,
+                                            CUPS(cupsEncryption)(), 1, ms, nullptr);
+    // Nothing listening: no print system, so the pages go into the PDF.
+    if (!verbinding)
+        return {};
+    bool verlopen = false;
+    CUPS(httpSetTimeout)(
+        verbinding, ms / 1000.0,
+        [](http_t*, void* v) {
+            *static_cast<bool*>(v) = true;
+            return 0;  // give up
+        },
+        &verlopen);
+    // The maker's own choice comes without a question to the print system.
+    const QString gekozen = QString::fromLocal8Bit(CUPS(cupsGetDefault2)(verbinding));
+    Standaard s{false, gekozen};
+    cups_dest_t* lijst = nullptr;
+    const int n = verlopen ? 0 : CUPS(cupsGetDests2)(verbinding, &lijst);
+    if (!verlopen) {
+        // The one marked in the list, as Qt finds it: a choice of a printer
+        // that does not exist is no default.
+        s = {};
+        for (int i = 0; i < n; ++i)
+            if (lijst[i].is_default) {
+                s.printer = QString::fromLocal8Bit(lijst[i].name);
+                if (lijst[i].instance)
+                    s.printer += u'/' + QString::fromLocal8Bit(lijst[i].instance);
+            }
+    }
+    CUPS(cupsFreeDests)(n, lijst);
+    CUPS(httpClose)(verbinding);
+    return s;
 }

@@ -7,10 +7,11 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QPageLayout>
 #include <functional>
+#include <optional>
 #include <vector>
 
-class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinterInfo;
@@ -30,6 +31,8 @@ public:
     void Bord(const Bordtekening& bord, QRect doel) override;
     void Rechthoek(QPoint van, QPoint tot, QColor kleur) override;
     bool EindeDocument() override;
+    Papieroordeel AnderPapier() const override { return oordeel; }
+    void NeemAnderPapier() override { opAnder = true; }
 
     QString Fout() const override { return fout; }
     QString Bestand() const override { return bestand; }
@@ -45,8 +48,9 @@ private:
 
     bool NaarPrinter();
     bool NaarPdf();
-    // The paper to print on, asked of the user when the default is too
-    // small; false when nothing is to be printed.
+    // The paper to print on when the default is too small: the other paper
+    // once the maker took it; else false, with the best other paper in the
+    // verdict or, without one, the reason.
     bool KiesPapier(const QPrinterInfo& info, QPageLayout& layout);
     // Hands the document to the print system and watches it start.
     bool Verstuur(const QByteArray& document, const QString& papier);
@@ -66,10 +70,25 @@ private:
     std::vector<std::vector<Stap>> paginas;  // one list of operations per page
     QString fout;
     QString bestand;
+    Papieroordeel oordeel;
+    std::optional<QPageLayout> ander;  // the best paper that holds the page
+    bool opAnder = false;
 };
 
 // Whether a printable area (in twips) holds the page whose lowest line has
 // its top at `laagsteRegel`: portrait, wider than the board box, and tall
 // enough for that line.
 bool PaginaPast(QSizeF twips, int laagsteRegel);
+
+// The maker's default printer, found as every program finds it: LPDEST,
+// PRINTER or lpoptions first, then the print system's own. Empty without
+// one or without a print system. Asks on a connection of its own that
+// waits at most ms for an answer; `antwoord` is false when none came, the
+// name then being the maker's own choice if there is one. It blocks for
+// as long, so it is for a thread of its own.
+struct Standaard {
+    bool antwoord = true;
+    QString printer;
+};
+Standaard ZoekStandaardprinter(int ms);
 

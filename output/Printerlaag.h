@@ -29,8 +29,19 @@ public:
     // A thin outline through both corners, not filled.
     virtual void Rechthoek(QPoint van, QPoint tot, QColor kleur) = 0;
     // Sends the pages off; false when nothing was printed, the reason in
-    // Fout() (empty when the user chose not to print).
+    // Fout(). A print system can take long to answer, so the dialog calls
+    // this on a thread of its own. When the page does not fit the printer's
+    // own paper but another paper holds it, nothing is sent, Fout() is empty
+    // and AnderPapier() names both: the caller asks the maker and, after
+    // NeemAnderPapier(), calls this again.
     virtual bool EindeDocument() = 0;
+
+    struct Papieroordeel {
+        QString eigen;  // the printer's own paper, too small
+        QString ander;  // the best of its papers that holds the page
+    };
+    virtual Papieroordeel AnderPapier() const { return {}; }
+    virtual void NeemAnderPapier() {}
 
     virtual QString Fout() const { return {}; }
     // The file the page was written to, for showing it; empty on paper.

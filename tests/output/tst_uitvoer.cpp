@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <list>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 using namespace Algemeen;
 
@@ -38,6 +40,8 @@ struct Opname {
     QList<QRect> Kaders;
     std::function<bool()> BijEinde;  // the verdict; lets a test look around mid-job
     QString Reden;
+    Printerlaag::Papieroordeel Oordeel;  // and whether its other paper was taken:
+    bool Ander = false;
 };
 
 struct Opnameprinter : Printerlaag {
@@ -52,6 +56,8 @@ struct Opnameprinter : Printerlaag {
     void Rechthoek(QPoint van, QPoint tot, QColor) override { o.Kaders << QRect(van, tot); }
     bool EindeDocument() override { return o.BijEinde ? o.BijEinde() : true; }
     QString Fout() const override { return o.Reden; }
+    Papieroordeel AnderPapier() const override { return o.Oordeel; }
+    void NeemAnderPapier() override { o.Ander = true; }
     Opname& o;
     QPoint positie;
 };
@@ -80,6 +86,12 @@ class TestUitvoer : public QObject
     QStringList meldingen;
     std::list<Opname> opnames;  // one per print job
     std::function<bool()> bijEinde;
+    Meldingen::Antwoord antwoord = Meldingen::Antwoord::Ok;
+    const Printermaker opnemer = [this](const QString&, const QString&) {
+        Opname& o = opnames.emplace_back();
+        o.BijEinde = bijEinde;
+        return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
+    };
 
 private slots:
     void init()
@@ -93,15 +105,10 @@ private slots:
         meldingen.clear();
         Meldingen::BeantwoordMeldingen([this](const Meldingen::Melding& m) {
             meldingen << m.tekst;
-            return Meldingen::Antwoord::Ok;
+            return antwoord;
         });
         opnames.clear();
         bijEinde = nullptr;
-        Naad.Printer = [this] {
-            Opname& o = opnames.emplace_back();
-            o.BijEinde = bijEinde;
-            return std::unique_ptr<Printerlaag>(std::make_unique<Opnameprinter>(o));
-        };
     }
     void cleanup()
     {
@@ -112,6 +119,8 @@ private slots:
     // The board at 15 twips a pixel under the header, inside its border; the
     // date; the clues lined up, empty ones too; the answer line after a gap.
     // The answer key repeats the page with its own header, board and answer.
+    // The paper is judged for the page's lowest line: 5 rows fit a Letter
+    // sheet's 10 printable inches, 20 rows do not; a sheet on its side never.
     void pagina_data()
     {
         QTest::addColumn<int>("n");
@@ -165,6 +174,16 @@ private slots:
         }
         QCOMPARE(r.last().tekst, QStringLiteral("Het woord dat gezocht wordt is ") + QString(50, u'.'));
         QVERIFY(r.last().positie.x() == bord.left() && r.last().positie.y() > eerste.y() + stap * (n + 1));
+        const auto past = [&](QPageSize::PageSizeId maat, QPageLayout::Orientation richting, qreal marge) {
+            const QPageLayout layout(QPageSize(maat), richting, QMarginsF(18, marge, 18, marge));
+            return PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440, r.last().positie.y());
+        };
+        QVERIFY(past(QPageSize::A4, QPageLayout::Portrait, 10) && !past(QPageSize::A4, QPageLayout::Landscape, 10));
+        QCOMPARE(past(QPageSize::Letter, QPageLayout::Portrait, 36), n == 5);
+        // The lowest line counts whole: a sheet that ends one twip above its foot is too short.
+        const int voet = r.last().positie.y() + Paginamaat::Regelafstand;
+        QVERIFY(PaginaPast(QSizeF(8300, voet + 1), voet - Paginamaat::Regelafstand));
+        QVERIFY(!PaginaPast(QSizeF(8300, voet), voet - Paginamaat::Regelafstand));
     }
 
     // The time in the locale's own form without its zone, then day-month-year.
@@ -175,40 +194,22 @@ private slots:
         QCOMPARE(DatumTijdRegel(moment, QLocale(QStringLiteral("en_US"))), QStringLiteral("7:05:33 AM / 5-12-2003"));
     }
 
-    // Judged for the puzzle's own lowest line: 5 rows fit a Letter sheet's 10
-    // printable inches, 20 rows do not; a sheet on its side never fits.
-    void papierPast()
-    {
-        const auto past = [](QPageSize::PageSizeId maat, QPageLayout::Orientation richting, qreal marge, int rijen) {
-            Paginagegevens g;
-            g.Omschrijvingen = QStringList(rijen, QStringLiteral("x"));
-            Opname o;
-            Opnameprinter p(o);
-            DrukPagina(p, g);
-            const QPageLayout layout(QPageSize(maat), richting, QMarginsF(18, marge, 18, marge));
-            return PaginaPast(layout.paintRect(QPageLayout::Inch).size() * 1440, o.Regels.last().positie.y());
-        };
-        QVERIFY(past(QPageSize::A4, QPageLayout::Portrait, 10, 20));
-        QVERIFY(past(QPageSize::Letter, QPageLayout::Portrait, 36, 5));
-        QVERIFY(!past(QPageSize::Letter, QPageLayout::Portrait, 36, 20));
-        QVERIFY(!past(QPageSize::A4, QPageLayout::Landscape, 10, 5));
-        // The lowest line counts whole: a sheet that ends one twip above its foot is too short.
-        const int voet = 9000 + Paginamaat::Regelafstand;
-        QVERIFY(PaginaPast(QSizeF(8300, voet + 1), 9000) && !PaginaPast(QSizeF(8300, voet), 9000));
-    }
-
     // With "storen", clicks arrive during the sweep: no second job, the dialog
-    // stays, and the letters come back as the OK click found them.
+    // stays, and the letters come back as the OK click found them. A page
+    // the printer's paper does not hold goes on the other paper when the
+    // maker says yes to it.
     void afdrukken_data()
     {
         QTest::addColumn<bool>("zonderTekst");
-        QTest::addColumn<bool>("gelukt");
+        QTest::addColumn<bool>("gelukt");  // with "ander": the maker's answer
         QTest::addColumn<bool>("storen");
-        QTest::addColumn<QString>("reden");  // empty: the maker declined, already told
-        QTest::newRow("with the letters") << false << true << false << QString();
-        QTest::newRow("without, disturbed") << true << true << true << QString();
-        QTest::newRow("without, failed") << true << false << false << QStringLiteral("Papier op.");
-        QTest::newRow("declined") << true << false << false << QString();
+        QTest::addColumn<QString>("reden");
+        QTest::addColumn<bool>("ander");
+        QTest::newRow("with the letters") << false << true << false << QString() << false;
+        QTest::newRow("without, disturbed") << true << true << true << QString() << false;
+        QTest::newRow("without, failed") << true << false << false << QStringLiteral("Papier op.") << false;
+        QTest::newRow("other paper declined") << true << false << false << QString() << true;
+        QTest::newRow("other paper taken") << false << true << false << QString() << true;
     }
     void afdrukken()
     {
@@ -216,15 +217,20 @@ private slots:
         QFETCH(bool, gelukt);
         QFETCH(bool, storen);
         QFETCH(QString, reden);
+        QFETCH(bool, ander);
         Pic& bord = scherm->Bord();
         const QImage voor = bord.Beeld();
         QImage tijdens;
         bijEinde = [&] {
             tijdens = bord.Beeld();
-            opnames.back().Reden = reden;
-            return gelukt;
+            Opname& o = opnames.back();
+            o.Reden = reden;
+            if (ander && !o.Ander)
+                o.Oordeel = {QStringLiteral("Letter"), QStringLiteral("Legal")};
+            return gelukt && (o.Ander || !ander);
         };
-        Afdrukken d(scherm->Bord(), scherm->Lijn());
+        antwoord = gelukt ? Meldingen::Antwoord::Ja : Meldingen::Antwoord::Nee;
+        Afdrukken d(scherm->Bord(), scherm->Lijn(), opnemer);
         d.show();
         if (zonderTekst)
             d.Check1->click();
@@ -251,14 +257,18 @@ private slots:
         QCOMPARE(bord.Beeld(), voor);
         QCOMPARE(ZonderTekst, zonderTekst != storen);
         QVERIFY(o.Aantallen == QList<int>{3} && o.Kaders.size() == 1 && !o.Regels[1].tekst.contains(u'/'));
-        QCOMPARE(meldingen, reden.isEmpty() ? QStringList{} : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
+        QCOMPARE(o.Ander, ander && gelukt);
+        const QString vraag = QStringLiteral("De pagina past niet op het papier Letter van de printer %1.\r\nAfdrukken op Legal?");
+        QCOMPARE(meldingen, ander            ? QStringList{vraag.arg(QPrinterInfo::defaultPrinterName())}
+                            : reden.isEmpty() ? QStringList{}
+                                              : QStringList{QStringLiteral("Er is niets afgedrukt.\r\n") + reden});
         // OK answers again, closing is no Exit; a new dialog starts afresh.
         QVERIFY(d.isVisible());
         Klik(d.OkKnop);
         QCOMPARE(opnames.size(), 2u);
         d.reject();
         QVERIFY(!d.isVisible() && scherm->InfoBalk == QStringLiteral("Informatie"));
-        Afdrukken nieuw(scherm->Bord(), scherm->Lijn());
+        Afdrukken nieuw(scherm->Bord(), scherm->Lijn(), opnemer);
         QVERIFY(!ZonderTekst && nieuw.Check1->isChecked() && nieuw.Aantal->value() == 1);
         Klik(nieuw.ExitKnop);
         QVERIFY(nieuw.result() == QDialog::Accepted && scherm->InfoBalk == QStringLiteral("Informatie..."));
@@ -269,7 +279,6 @@ private slots:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a printer; the page would go there");
-        Naad.Printer = {};
         Afdrukken d(scherm->Bord(), scherm->Lijn());
         AllesIn(QStringLiteral("/nonexistent/wendolo"));
         Klik(d.OkKnop);
@@ -281,6 +290,27 @@ private slots:
         Klik(d.OkKnop);
         QVERIFY2(meldingen.isEmpty(), qPrintable(meldingen.join(u'\n')));
         QVERIFY(Uit(QStringLiteral("pdfinfo"), {map->filePath(QStringLiteral("wendolo.pdf"))}).contains(TweePaginas));
+    }
+
+    // A print system that takes the connection and never answers: within the
+    // wait the maker hears so, of the printer chosen, and the window goes on.
+    void geenAntwoord()
+    {
+        sockaddr_un adres{AF_UNIX, {}};
+        qstrncpy(adres.sun_path, qPrintable(map->filePath(QStringLiteral("cups.sock"))), sizeof adres.sun_path);
+        const int stil = socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(bind(stil, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0 && listen(stil, 8) == 0);
+        qputenv("CUPS_SERVER", adres.sun_path);
+        qputenv("LPDEST", "Stil");
+        auto weg = qScopeGuard([stil] { close(stil), qunsetenv("CUPS_SERVER"), qunsetenv("LPDEST"); });
+        Afdrukken d(scherm->Bord(), scherm->Lijn(), opnemer);
+        bool liep = false;
+        QTimer::singleShot(1000, [&] { liep = true; });
+        QElapsedTimer klok;
+        klok.start();
+        Klik(d.OkKnop);
+        QVERIFY(liep && klok.elapsed() < 8000);
+        QCOMPARE(meldingen, QStringList{QStringLiteral("Er is niets afgedrukt.\r\nHet afdruksysteem antwoordt niet voor de printer Stil.")});
     }
 
     // The files a command line writes, read by other programs: the PDF as
@@ -333,19 +363,16 @@ private slots:
     void exporteert_data()
     {
         QTest::addColumn<QString>("blokkade");
-        QTest::addColumn<bool>("bmpDa");
-        QTest::addColumn<bool>("paginaDa");
-        QTest::newRow("written") << QString() << true << true;
+        QTest::newRow("written") << QString();
         // A folder in a file's place fails it even for root; the two go in
         // together or not at all, and no new file stays.
-        QTest::newRow("bitmap blocked") << QStringLiteral("puzzel.bmp") << false << false;
-        QTest::newRow("page blocked") << QStringLiteral("wendolo.htm") << false << false;
+        QTest::newRow("bitmap blocked") << QStringLiteral("puzzel.bmp");
+        QTest::newRow("page blocked") << QStringLiteral("wendolo.htm");
     }
     void exporteert()
     {
         QFETCH(QString, blokkade);
-        QFETCH(bool, bmpDa);
-        QFETCH(bool, paginaDa);
+        const bool geschreven = blokkade.isEmpty();
         Pic& bord = scherm->Bord();
         KopTekst = QStringLiteral("Caf\u00e9 & <i>co</i>");  // needs the 8-bit character set, carries markup
         if (!blokkade.isEmpty())
@@ -358,22 +385,21 @@ private slots:
 
         QCOMPARE(bord.Beeld(), voor);
         // A failure names the file, with its whole path, and nothing is opened.
-        const QString mislukt = !bmpDa ? QStringLiteral("puzzel.bmp") : !paginaDa ? QStringLiteral("wendolo.htm") : QString();
-        QCOMPARE(meldingen.size(), mislukt.isEmpty() ? 0 : 1);
-        if (!mislukt.isEmpty())
-            QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + mislukt + QStringLiteral(" kon niet worden geschreven.")));
+        QCOMPARE(meldingen.size(), geschreven ? 0 : 1);
+        if (!geschreven)
+            QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + blokkade + QStringLiteral(" kon niet worden geschreven.")));
         QCOMPARE(QDir(map->path()).entryList({"*.nieuw*", "*.oud", "*.bezig"}, QDir::Files), QStringList());
         // The picture is the board without its letters, in a black frame.
         const QImage bmp = QImage(map->filePath(QStringLiteral("puzzel.bmp")), "BMP").convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(bmp.size(), bmpDa ? QSize(503, 449) : QSize(0, 0));
-        if (bmpDa)
+        QCOMPARE(bmp.size(), geschreven ? QSize(503, 449) : QSize(0, 0));
+        if (geschreven)
             QVERIFY(bmp.copy(1, 1, 501, 447) == zonderLetters.copy(1, 1, 501, 447) && bmp.pixelColor(0, 0) == Qt::black);
 
         // The texts unescaped, in Windows-1252; the clues numbered; CR LF lines.
         QFile pagina(map->filePath(QStringLiteral("wendolo.htm")));
-        QCOMPARE(pagina.open(QIODevice::ReadOnly), paginaDa);
+        QCOMPARE(pagina.open(QIODevice::ReadOnly), geschreven);
         const QByteArray html = pagina.readAll();
-        if (!paginaDa)
+        if (!geschreven)
             return;
         QVERIFY(html.startsWith("<html>\r\n") && html.endsWith("</html>\r\n") && !QByteArray(html).replace("\r\n", "").contains('\n'));
         QVERIFY(html.contains("<center><SPAN class=kop><b>Caf\xe9 & <i>co</i></b></SPAN></center><P>"));
