@@ -97,35 +97,30 @@ private slots:
     }
     void cleanup() { GewoneOmgeving(); }
 
-    void zoekwoord_data()
-    {
-        QTest::addColumn<QString>("getypt");  // pasted: the field's limits apply to a paste too
-        QTest::addColumn<QString>("melding");
-        QTest::addColumn<QString>("zoekwoord");  // empty: refused
-
-        const QString kort = QStringLiteral("Woord minimaal 5 tekens lang!");
-        QTest::newRow("blanks around") << "  water  " << "" << "water";
-        QTest::newRow("four letters") << "abcd" << kort << "";
-        QTest::newRow("only blanks") << "       " << kort << "";
-        const QString cijfer = QString::fromUtf8("Géén cijfers in het woord plaatsen!");
-        QTest::newRow("digit 9") << "abcd9" << cijfer << "";
-        QTest::newRow("inner blank") << "abc d" << "" << "abc d";
-        QTest::newRow("cut at twenty") << "abcdefghijklmnopqrstuvwxyz" << "" << "abcdefghijklmnopqrst";
-        // A double quote would end the text field in the file.
-        QTest::newRow("double quote") << "wat\"er" << "" << "wat'er";
-    }
+    // Typed or pasted alike: the field's limits apply to a paste too.
     void zoekwoord()
     {
-        QFETCH(QString, getypt);
-        QFETCH(QString, melding);
-        QFETCH(QString, zoekwoord);
-        Start dlg(scherm.Venster(), scherm.Lijn());
-        dlg.Text1->insert(getypt);
-        dlg.OkKnop_Click();
-        QCOMPARE(meldingen, Een(melding));
-        QCOMPARE(dlg.result() == QDialog::Accepted, !zoekwoord.isEmpty());
-        QCOMPARE(dlg.Text1->text(), getypt.left(MaxWoordLengte).replace(u'"', u'\''));  // left to be corrected
-        QCOMPARE(dlg.Woord(), zoekwoord);
+        const QString kort = QStringLiteral("Woord minimaal 5 tekens lang!");
+        const QString cijfer = QString::fromUtf8("Géén cijfers in het woord plaatsen!");
+        const struct { QString getypt, melding, zoekwoord; } gevallen[] = {  // zoekwoord empty: refused
+            {"  water  ", "", "water"},
+            {"abcd", kort, ""},
+            {"       ", kort, ""},
+            {"abcd9", cijfer, ""},
+            {"abc d", "", "abc d"},
+            {"abcdefghijklmnopqrstuvwxyz", "", "abcdefghijklmnopqrst"},
+            {"wat\"er", "", "wat'er"},  // a double quote would end the text field in the file
+        };
+        for (const auto& g : gevallen) {
+            meldingen.clear();
+            Start dlg(scherm.Venster(), scherm.Lijn());
+            dlg.Text1->insert(g.getypt);
+            dlg.OkKnop_Click();
+            QCOMPARE(meldingen, Een(g.melding));
+            QCOMPARE(dlg.result() == QDialog::Accepted, !g.zoekwoord.isEmpty());
+            QCOMPARE(dlg.Text1->text(), g.getypt.left(MaxWoordLengte).replace(u'"', u'\''));  // left to be corrected
+            QCOMPARE(dlg.Woord(), g.zoekwoord);
+        }
     }
 
     void positie_data()
