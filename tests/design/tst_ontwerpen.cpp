@@ -236,7 +236,7 @@ private slots:
     {
         const QByteArray lang = QByteArray(40, 'w') + ",\"" + QByteArray(40, 'w') + "\"x\r\n\"water\"xy,wolk";
         for (qsizetype stuk = 1; stuk <= lang.size(); ++stuk)
-            QVERIFY2(ZoekInBibliotheek(lang, 5, 1, u'W', stuk) == QStringList{"water"}, qPrintable(QString::number(stuk)));
+            QVERIFY2(ZoekInBibliotheek(lang, 5, 1, u'W', stuk) == QStringList{"water"}, QByteArray::number(stuk));
         QCOMPARE(ZoekInBibliotheek("paard\r\n", 5, 1, QChar(0x0100), 1), QStringList{});
     }
 

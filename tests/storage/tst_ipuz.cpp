@@ -62,8 +62,8 @@ private slots:
         const QByteArray puzzels[] = {
             Appel,
             // twenty rows, widest rows, Windows-1252
-            Hoofd + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(17) + "20,\"ABCDEFGHIJRKLMNOPQRST\",\"\xCB\xE9n\"\r\n"
-                + "240,\"SABCDEFGHIJ\",\"twee\"\r\n218,\"ATZ\",\"drie\"\r\n",
+            Hoofd + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(17)
+                + "20,\"ABCDEFGHIJRKLMNOPQRST\",\"\xCB\xE9n\"\r\n" + "240,\"SABCDEFGHIJ\",\"twee\"\r\n218,\"ATZ\",\"drie\"\r\n",
             // own banner and colours, nothing filled
             "\"Mijn kop\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"water\"\r\n" + LegeRij.repeated(5),
         };
@@ -95,7 +95,8 @@ private slots:
         QTest::newRow("garbage") << QByteArray("\x01\xff{{{", 5) << "JSON";
         QTest::newRow("deep nesting") << QByteArray(5000, '[') << "JSON";
         QTest::newRow("array") << QByteArray("[]") << "JSON-object";
-        QTest::newRow("huge dimensions") << Met("dimensions", QJsonObject{{"width", 1e9}, {"height", 1e9}}) << "hoogstens";
+        QTest::newRow("huge dimensions") << Met("dimensions", QJsonObject{{"width", 1e9}, {"height", 1e9}})
+                                         << "hoogstens";
         QTest::newRow("dimensions a text") << Met("dimensions", "5x5") << "hoogstens";
         QTest::newRow("grid a text") << Met("puzzle", "x") << "rijen";
         QTest::newRow("row too short") << Veranderd([](QJsonObject& o) {
@@ -113,8 +114,8 @@ private slots:
             ZetVak(o, "solution", 3, 5, QStringLiteral("X"));
         }) << "Geen kolom";
         QTest::newRow("clues a list") << Met("clues", QJsonArray()) << "object";
-        QTest::newRow("clue without text") << Met("clues", QJsonObject{{"Across", QJsonArray{QJsonObject{{"number", 1}}}}})
-                                           << "geen tekst";
+        QTest::newRow("clue without text")
+            << Met("clues", QJsonObject{{"Across", QJsonArray{QJsonObject{{"number", 1}}}}}) << "geen tekst";
         QTest::newRow("own field disagrees") << Veranderd([](QJsonObject& o) {
             QJsonObject e = o[QStringLiteral("nl.wendolo:trappuzzel")].toObject();
             e[QStringLiteral("zoekwoord")] = QStringLiteral("Appes");
