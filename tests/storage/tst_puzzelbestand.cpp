@@ -46,35 +46,29 @@ private slots:
     }
 
     // Each field read as a number ("-": none) and as a text, "|" between.
-    void velden_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("getallen");
-        QTest::addColumn<QString>("teksten");
-        QTest::newRow("signs and blanks") << QByteArray(" 12 ,-7,\t+3\r\n-0") << "12|-7|-|0" << "12 |-7|+3|-0";
-        QTest::newRow("empty fields") << QByteArray(",,\r\n") << "0|0|0" << "||";
-        QTest::newRow("more after a number") << QByteArray("12x,1 2,0x1F,9.5") << "-|-|-|-" << "12x|1 2|0x1F|9.5";
-        QTest::newRow("32-bit bounds") << QByteArray("2147483647,-2147483648,2147483648") << "2147483647|-2147483648|-"
-                                       << "2147483647|-2147483648|2147483648";
-        QTest::newRow("quotes") << QByteArray("\"a,b\"rest,\"c\r\nd\", \"\",x\"y") << "-|-|0|-" << "a,b|c\r\nd||-";
-        QTest::newRow("cut inside quotes") << QByteArray("\"5,6") << "-" << "-";
-        QTest::newRow("CR, LF and CR LF end a field") << QByteArray("1\r2\n3\r\n\r\n4") << "1|2|3|0|4" << "1|2|3||4";
-        QTest::newRow("Windows-1252") << QByteArray("\"\x80\xE9\x81\"") << "-" << "\u20AC\u00E9\u0081";
-    }
     void velden()
     {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, getallen);
-        QFETCH(QString, teksten);
-        QStringList g, t;
-        for (RecordLezer r(data); !r.OpEinde();) {
-            const auto getal = r.LeesGetal();
-            g << (getal ? QString::number(*getal) : QStringLiteral("-"));
+        const struct { QByteArray data; QString getallen, teksten; } gevallen[] = {
+            {" 12 ,-7,\t+3\r\n-0", "12|-7|-|0", "12 |-7|+3|-0"},  // signs and blanks
+            {",,\r\n", "0|0|0", "||"},
+            {"12x,1 2,0x1F,9.5", "-|-|-|-", "12x|1 2|0x1F|9.5"},  // more after a number
+            {"2147483647,-2147483648,2147483648", "2147483647|-2147483648|-", "2147483647|-2147483648|2147483648"},
+            {"\"a,b\"rest,\"c\r\nd\", \"\",x\"y", "-|-|0|-", "a,b|c\r\nd||-"},
+            {"\"5,6", "-", "-"},  // cut inside quotes
+            {"1\r2\n3\r\n\r\n4", "1|2|3|0|4", "1|2|3||4"},  // CR, LF and CR LF end a field
+            {"\"\x80\xE9\x81\"", "-", "\u20AC\u00E9\u0081"},  // Windows-1252
+        };
+        for (const auto& g : gevallen) {
+            QStringList getallen, teksten;
+            for (RecordLezer r(g.data); !r.OpEinde();) {
+                const auto getal = r.LeesGetal();
+                getallen << (getal ? QString::number(*getal) : QStringLiteral("-"));
+            }
+            for (RecordLezer r(g.data); !r.OpEinde();)
+                teksten << r.LeesTekst().value_or(QStringLiteral("-"));
+            QCOMPARE(getallen.join(u'|'), g.getallen);
+            QCOMPARE(teksten.join(u'|'), g.teksten);
         }
-        for (RecordLezer r(data); !r.OpEinde();)
-            t << r.LeesTekst().value_or(QStringLiteral("-"));
-        QCOMPARE(g.join(u'|'), getallen);
-        QCOMPARE(t.join(u'|'), teksten);
     }
 
     // A file is read whole or refused; what is read writes back as given.
@@ -185,16 +179,10 @@ private slots:
             QVERIFY2(!Naamfout(fout).isEmpty(), qPrintable(fout));
     }
 
+    // A good save, whatever name it takes, is fuzz_naam's; here the saves that fail.
     void schrijven()
     {
         const Puzzel appel = *PuzzelUitBytes(Appel);
-        // The name is used as it was typed: the extension comes twice.
-        QCOMPARE(PuzzelSchrijven(map->path(), QStringLiteral("X.pzl"), appel, Beeld(QColor(1, 2, 3))), QString());
-        QCOMPARE(Lees(Pad(QStringLiteral("X.pzl.pzl"))), Appel);
-        QCOMPARE(QImage(Pad(QStringLiteral("X.pzl.bmp"))).convertToFormat(QImage::Format_RGB32), Beeld(QColor(1, 2, 3)));
-        const QStringList paar{QStringLiteral("X.pzl.bmp"), QStringLiteral("X.pzl.pzl")};
-        QCOMPARE(Bestanden(), paar);  // no temporary left behind
-
         // A quote would end the clue early: refused, nothing written.
         Puzzel aanhalingsteken = appel;
         aanhalingsteken.Omschrijving[3] = QStringLiteral("Zeg \"tok\"");
@@ -205,26 +193,22 @@ private slots:
         QVERIFY(PuzzelSchrijven(map->path(), QStringLiteral("B"), appel, Beeld(Qt::red))
                     .contains(QStringLiteral("B.bmp kon niet worden geschreven.\r\nEerder opgeslagen bestanden")));
         QCOMPARE(Lees(Pad(QStringLiteral("B.pzl"))), QByteArray("oud"));
-        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")} + paar);
+        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")});
         // The same over no old puzzle: none is left either.
         QVERIFY(QDir(map->path()).mkdir(QStringLiteral("C.bmp")));
         QVERIFY(!PuzzelSchrijven(map->path(), QStringLiteral("C"), appel, Beeld(Qt::red)).isEmpty());
-        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")} + paar);
+        QCOMPARE(Bestanden(), QStringList{QStringLiteral("B.pzl")});
     }
 
-    // Settling touches only what a broken save leaves; a journal it did not
-    // write stops a save of that name instead of guessing.
+    // Settling removes what QSaveFile leaves (that it touches nothing else is
+    // fuzz_herstel's); a journal it did not write stops a save of that name
+    // instead of guessing.
     void herstelRaaktNiets()
     {
-        // Saved puzzles whose names only look like what a save leaves behind.
-        const QStringList gewoon{QStringLiteral("Y.bmp"), QStringLiteral("Y.pzl"), QStringLiteral("kerst.bezig.2.pzl"),
-                                 QStringLiteral("nieuw.pzl"), QStringLiteral("plan.nieuw.v2.bmp"),
-                                 QStringLiteral("x.pzl.nieuw.abcdef.pzl")};  // sorted
-        for (const QString& naam : gewoon)
-            Schrijf(Pad(naam), naam.toLatin1());
-        Schrijf(Pad(QStringLiteral("Z.pzl.nieuw.aBc123")), "restant van QSaveFile");
+        for (const char* naam : {"Y.pzl", "Z.pzl.nieuw.aBc123"})
+            Schrijf(Pad(QLatin1StringView(naam)), naam);
         MapHerstellen(map->path());
-        QCOMPARE(Bestanden(), gewoon);
+        QCOMPARE(Bestanden(), QStringList{QStringLiteral("Y.pzl")});
 
         Schrijf(Pad(QStringLiteral("Y.bezig")), "iets anders\r\n");
         Schrijf(Pad(QStringLiteral("Y.bmp.nieuw")), "nieuw?");
