@@ -102,7 +102,7 @@ void Invoer::MaakBesturing()
     Voorbeeld_->move(184, 16);
 
     ZwarteAchtergrond(kader, QRect(184, 66, 80, 22));
-    Lengte = new QScrollBar(Qt::Horizontal, kader);
+    Lengte = new Schuifbalk(kader);
     Lengte->setGeometry(186, 68, 76, 18);
     Lengte->setRange(MinRijen, MaxWoordLengte);
     Lengte->setSingleStep(1);
@@ -131,22 +131,9 @@ void Invoer::MaakBesturing()
     OkKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Ok"), KnopBlauw()), QPoint(398, 168), QStringLiteral("Ok"));
     ExitKnop = new PlaatjesKnop(kader, KnopPlaatje(QStringLiteral("Exit"), KnopRood()), QPoint(398, 206), QStringLiteral("Exit"));
 
-    // Tab follows the steps of filling in a row; a click on the bar leaves
-    // the focus where it is, as it always did.
-    Lengte->setFocusPolicy(Qt::TabFocus);
-    // Left and Right as on any horizontal bar: a scroll bar's inverted
-    // controls (kept for its wheel) would turn them round.
-    VangToetsen(Lengte, [this](const QKeyEvent& k) {
-        if (k.key() != Qt::Key_Left && k.key() != Qt::Key_Right)
-            return false;
-        Lengte->triggerAction(k.key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
-                                                      : QAbstractSlider::SliderSingleStepAdd);
-        return true;
-    });
+    // Tab follows the steps of filling in a row.
     KlikOpReturn(ZoekKnop);
-    QWidget* volgorde[] = {Lengte, Voorbeeld_, ZoekKnop, List1, Text1, OkKnop, ExitKnop};
-    for (std::size_t k = 1; k < std::size(volgorde); ++k)
-        setTabOrder(volgorde[k - 1], volgorde[k]);
+    ZetTabvolgorde({Lengte, Voorbeeld_, ZoekKnop, List1, Text1, OkKnop, ExitKnop});
     Lengte->setFocus();
 
     connect(Lengte, &QScrollBar::valueChanged, this, &Invoer::Lengte_Change);

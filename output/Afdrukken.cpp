@@ -16,9 +16,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -91,40 +89,6 @@ QString GeenAntwoord(const QString& printer)
                              : QStringLiteral("Het afdruksysteem antwoordt niet voor de printer %1.").arg(printer);
 }
 
-// The copies bar. The style marks no focus on a scroll bar, so it draws
-// the picture buttons' frame itself, for the keyboard only as they do.
-class Aantalbalk : public QScrollBar
-{
-public:
-    explicit Aantalbalk(QWidget* ouder) : QScrollBar(Qt::Horizontal, ouder)
-    {
-        // Tab only, as the design window's bar: a click leaves the focus
-        // where it was.
-        setFocusPolicy(Qt::TabFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* e) override
-    {
-        QScrollBar::paintEvent(e);
-        if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
-            return;
-        QPainter p(this);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-
-    // Left and Right as on any horizontal bar: a scroll bar's inverted
-    // controls (kept for its wheel) would turn them round.
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
-            triggerAction(e->key() == Qt::Key_Left ? SliderSingleStepSub : SliderSingleStepAdd);
-        else
-            QScrollBar::keyPressEvent(e);
-    }
-};
-
 // The layout is given in twips; the controls are placed in pixels.
 QRect Twips(int x, int y, int b, int h) { return Pixels(QRect(x, y, b, h)); }
 QPoint Twips(int x, int y) { return QPoint(Pixels(x), Pixels(y)); }
@@ -151,9 +115,7 @@ Afdrukken::Afdrukken(Pic& bord, Infolijn info, Printermaker maakPrinter)
     MaakOpties();
     MaakKnoppen();
 
-    QWidget* volgorde[] = {Aantal, Check1, Check2, Check3, Check4, PdfKnop, OkKnop, ExitKnop};
-    for (std::size_t k = 1; k < std::size(volgorde); ++k)
-        setTabOrder(volgorde[k - 1], volgorde[k]);
+    ZetTabvolgorde({Aantal, Check1, Check2, Check3, Check4, PdfKnop, OkKnop, ExitKnop});
     Aantal->setFocus();
     // Opened from the keyboard, the dialog shows where its focus is from
     // the start; for the mouse it keeps its designed look.
@@ -188,7 +150,7 @@ void Afdrukken::MaakOpties()
 {
     const QFont font = Dialoogfont();
     Label1 = ZwarteAchtergrond(Frame1, Twips(180, 2430, 945, 315));
-    Aantal = new Aantalbalk(Frame1);
+    Aantal = new Schuifbalk(Frame1);
     Aantal->setGeometry(Twips(210, 2460, 885, 255));
     Aantal->setRange(1, 20);
     Aantal->setSingleStep(1);

@@ -49,13 +49,42 @@ void PlaatjesKnop::keyPressEvent(QKeyEvent* e)
 void PlaatjesKnop::paintEvent(QPaintEvent* e)
 {
     QLabel::paintEvent(e);
+    TekenFocuskader(this);
+}
+
+void ZetTabvolgorde(std::initializer_list<QWidget*> volgorde)
+{
+    for (auto k = volgorde.begin(); k + 1 != volgorde.end(); ++k)
+        QWidget::setTabOrder(*k, *(k + 1));
+}
+
+Schuifbalk::Schuifbalk(QWidget* ouder) : QScrollBar(Qt::Horizontal, ouder) { setFocusPolicy(Qt::TabFocus); }
+
+void Schuifbalk::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    TekenFocuskader(this);
+}
+
+void Schuifbalk::keyPressEvent(QKeyEvent* e)
+{
+    // A scroll bar's inverted controls (kept for its wheel) would turn Left
+    // and Right round.
+    if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right)
+        triggerAction(e->key() == Qt::Key_Left ? SliderSingleStepSub : SliderSingleStepAdd);
+    else
+        QScrollBar::keyPressEvent(e);
+}
+
+void TekenFocuskader(QWidget* w)
+{
     // Shown as the style shows it on Qt's own buttons: once the keyboard
     // moved the focus in this window, so a mouse user never sees it.
-    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    if (!w->hasFocus() || !w->window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
-    QPainter p(this);
+    QPainter p(w);
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawRect(w->rect().adjusted(0, 0, -1, -1));
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QScrollBar>
 #include <functional>
 
 class QAbstractButton;
@@ -54,6 +55,26 @@ void VangToetsen(QWidget* w, std::function<bool(const QKeyEvent&)> doe);
 // For a widget that draws its own focus mark: repainted when the focus
 // comes or goes.
 void HertekenBijFocus(QWidget* w);
+
+// The dotted focus frame round a control the style draws none on; call it
+// at the end of its paintEvent.
+void TekenFocuskader(QWidget* w);
+
+// Tab goes through the controls in this order.
+void ZetTabvolgorde(std::initializer_list<QWidget*> volgorde);
+
+// A horizontal scroll bar for a number: reached with Tab, not taken by a
+// click, which leaves the focus where it was; Left and Right step as on any
+// horizontal bar, and the focus shows as on the picture buttons.
+class Schuifbalk : public QScrollBar
+{
+public:
+    explicit Schuifbalk(QWidget* ouder);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};
 
 // Return and Enter click a plain button that has the focus, as Space does:
 // outside a dialog Qt's buttons take only Space.
