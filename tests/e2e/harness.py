@@ -1,15 +1,17 @@
 """The journeys' harness: a Programma is a private copy of the program, its own
-Xvfb and a recording stub for xdg-open; a journey clicks at client coordinates
-of windows found by their title, types, answers boxes and reads screenshots."""
+Xvfb with Openbox and a recording stub for xdg-open; a journey clicks at client
+coordinates of windows found by their title, types into the window that has the
+keyboard, answers boxes and reads screenshots."""
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-from xscherm import start_xvfb, stop_xvfb
+from xscherm import start_openbox, start_xvfb, stop_proces, stop_xvfb
 
 APP = os.environ.get('WENDOLO_APP') or os.path.join(os.getcwd(), 'app')
 UIT = os.environ.get('WENDOLO_E2E_OUT') or os.path.join(os.getcwd(), 'e2e')
@@ -99,6 +101,7 @@ class Programma:
         os.chmod(self.geopend, 0o666)
         self.proc = None
         self.xvfb, self.scherm = start_xvfb()
+        self.wm = start_openbox(self.scherm)
         self.env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY')}
         self.env.update(DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
 
@@ -115,6 +118,7 @@ class Programma:
         if self.loopt():
             self.proc.kill()
             self.proc.wait()
+        stop_proces(self.wm)
         stop_xvfb(self.xvfb)
 
     def __enter__(self):
@@ -155,11 +159,18 @@ class Programma:
         """Clicks a command of the bar and waits out its press animation."""
         self.klik(win, *COMMANDO[naam], rust=rust)
 
+    def toetsenbord(self, win, timeout=5):
+        """Waits until win has the keyboard, as the window manager gives it: taken, it would hide a window
+        that lost it."""
+        wacht(lambda: self.xdo('getwindowfocus') == win, f'window {win} has not the keyboard but '
+              f'{self.xdo("getwindowfocus")} (active: {self.xdo("getactivewindow")})', timeout)
+
     def typ(self, win, tekst):
-        self.xdo('windowfocus', '--sync', win, 'type', '--delay', 20, tekst)
+        self.toetsenbord(win)
+        self.xdo('type', '--delay', 20, tekst)
 
     def toets(self, win, *toetsen):
-        self.xdo('windowfocus', '--sync', win)
+        self.toetsenbord(win)
         for t in toetsen:
             self.xdo('key', t)
             time.sleep(0.05)
@@ -185,8 +196,9 @@ class Programma:
 
     def bord(self, win, naam):
         """The board's 503 x 449 drawing area on the screen now."""
-        d = dict(regel.split('=') for regel in self.xdo('getwindowgeometry', '--shell', win).splitlines())
-        return lees_beeld(self.screenshot(naam)).stuk(int(d['X']) + BORD_X, int(d['Y']) + BORD_Y, 503, 449)
+        info = run('xwininfo', '-display', f':{self.scherm}', '-id', win)  # xdotool counts the frame twice
+        x, y = (int(re.search(rf'Absolute upper-left {a}: +(-?\d+)', info)[1]) for a in 'XY')
+        return lees_beeld(self.screenshot(naam)).stuk(x + BORD_X, y + BORD_Y, 503, 449)
 
     def wacht_geopend(self, pad):
         wacht(lambda: pad in pathlib.Path(self.geopend).read_text(), f'{pad} was not opened', 15)
