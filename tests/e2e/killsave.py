@@ -40,7 +40,7 @@ def journey():
                 schrijf(pad[naam], data)
             p.laad()
             p.sla_op(p.venster(r'^ Wendolo$'), 'DOEL', wacht=False)
-            p.xdo('windowfocus', '--sync', p.venster(r'^ File exist$'))
+            p.toetsenbord(p.venster(r'^ File exist$'))
             return subprocess.Popen(['xdotool', 'key', 'Return'], env=p.env)
 
         def kill_en_lijst():
