@@ -45,9 +45,7 @@ def journey():
 
         def kill_en_lijst():
             """DOEL's pair once a new run has opened its load list, which settles a broken save."""
-            if p.loopt():
-                p.proc.kill()
-                p.proc.wait()
+            p.doden()
             p.commando(p.start(), 'Load')
             p.venster(r'^ Load puzzel$')
             return lees(pad['DOEL.pzl']), lees(pad['DOEL.bmp'])

@@ -14,13 +14,6 @@ RIJEN = [(1, 2, 'zwaan', '<b>Vet</b> & zout'), (2, 1, 'appel', 'Fruit'), (3, 3, 
 VAKJES = [(262 - 22 * pos + 22 * k, 21 * i - 6) for i, pos, _, _ in RIJEN for k in range(5)]
 
 
-def ontwerp(p, main):
-    """The puzzle of RIJEN, through the Nieuw and puzzle-word dialogs."""
-    p.nieuw(main, 'water')
-    for i, positie, woord, omschrijving in RIJEN:
-        p.rij(main, i, positie, omschrijving, None if woord else 'lepel')
-
-
 def zonder_letters(bord):
     """The board with the inside of every box, where its letter goes, blanked to its fill."""
     data = bytearray(bord.data)
@@ -34,7 +27,7 @@ def journey():
     with Programma(bestanden={'library.lib': LIB}) as p:
         main = p.start()
         verwacht('Geometry: 732x500' in p.xdo('getwindowgeometry', main), 'the main window is not 732 x 500')
-        ontwerp(p, main)
+        p.ontwerp(main, 'water', RIJEN)
         bord = p.bord(main, 'reis-ontwerp')
 
         # Tools: the puzzle-word boxes 5 steps less green, a new header.

@@ -1,8 +1,7 @@
 """A private Xvfb for the journeys and benchmarks. It picks a free display
 number itself (-displayfd); -noreset keeps it from turning away a program
 that starts just as the last client leaves; SIGTERM ends it without leftovers.
-Openbox on it, for the journeys: who has the keyboard after a dialog is the
-window manager's word, as on a maker's desktop."""
+Openbox on it: who has the keyboard is the window manager's word, as on a desktop."""
 import os
 import select
 import signal
@@ -33,15 +32,12 @@ def start_xvfb(timeout=20):
     return xvfb, int(tekst)
 
 
-def start_openbox(scherm, timeout=20):
-    """Starts Openbox, with Debian's own settings whoever runs it, once it manages windows: when the root
-    window names its check window."""
-    env = dict(os.environ, DISPLAY=f':{scherm}')
+def start_openbox(env, timeout=20):
+    """Openbox on env's display, Debian's settings whoever runs it, once the root window names its check window."""
     wm = subprocess.Popen(['openbox', '--sm-disable', '--config-file', '/etc/xdg/openbox/rc.xml'], env=env,
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     eind = time.time() + timeout
-    while b'window id' not in subprocess.run(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], env=env,
-                                             capture_output=True).stdout:
+    while b'window id' not in subprocess.check_output(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], env=env):
         if wm.poll() is not None or time.time() > eind:
             stop_proces(wm)
             raise GeenScherm('Openbox did not start')
