@@ -12,6 +12,7 @@ RIJEN = [(1, 2, 'zwaan', '<b>Vet</b> & zout'), (2, 1, 'appel', 'Fruit'), (3, 3, 
          (4, 4, None, 'Bestek'), (5, 2, 'brood', 'Gebakken')]
 # The top-left corner of every row box on the board.
 VAKJES = [(262 - 22 * pos + 22 * k, 21 * i - 6) for i, pos, _, _ in RIJEN for k in range(5)]
+ontwerp = lambda p, main: p.ontwerp(main, 'water', RIJEN)  # noqa: E731  (the print journey's design too)
 
 
 def zonder_letters(bord):
@@ -27,7 +28,7 @@ def journey():
     with Programma(bestanden={'library.lib': LIB}) as p:
         main = p.start()
         verwacht('Geometry: 732x500' in p.xdo('getwindowgeometry', main), 'the main window is not 732 x 500')
-        p.ontwerp(main, 'water', RIJEN)
+        ontwerp(p, main)
         bord = p.bord(main, 'reis-ontwerp')
 
         # Tools: the puzzle-word boxes 5 steps less green, a new header.
