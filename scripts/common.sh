@@ -20,11 +20,12 @@ PACKAGES_TEST=(xvfb xdotool x11-utils xclip imagemagick poppler-utils python3 cl
                librsvg2-bin libxml2-utils
                cups-daemon cups-client cups-filters desktop-file-utils appstream lintian "${PACKAGES_PACKAGE[@]}"
                qt6-gtk-platformtheme gnome-themes-extra shared-mime-info xdg-utils libglib2.0-bin nodejs npm
-               python3-pyatspi)
+               python3-pyatspi openbox)
 # shared-mime-info, xdg-utils, libglib2.0-bin (gio): the package journey asks the desktop's tools a puzzle's type.
 # nodejs, npm: the journey in Chromium runs on puppeteer-core (tests/e2e/puppeteer.sh), and an ipuz reader of
 # another maker reads our exported files (PACKAGES_NPM).
 # python3-pyatspi: the screen-reader journey reads the program as the desktop's accessibility bus shows it.
+# openbox: the journeys and the random walk run under a real window manager, which decides who has the keyboard.
 # Packages that count as there when their command is: a Node.js package
 # from outside Debian brings its own npm and conflicts with Debian's, which
 # apt would then refuse to install.

@@ -247,8 +247,42 @@ void Main::contextMenuEvent(QContextMenuEvent* e)
 
 void Main::Commando(const std::function<void()>& doe)
 {
-    if (const Bezig wacht(this); wacht)
+    if (const Bezig wacht(this); wacht) {
+        const bool vanBord = pic->hasFocus();
         doe();
+        NaDialoog(vanBord);
+    }
+}
+
+void Main::NaDialoog(bool vanBord)
+{
+    // Still active: no dialog came between.
+    if (isActiveWindow() || !isVisible())
+        return;
+    // A dialog that closes right behind another (Omschrijving, then
+    // Puzzelwoord) can leave the keyboard with no window at all: the window
+    // manager hands it to the first, which is gone by then. Asked back once
+    // the command's own focus has been set.
+    QTimer::singleShot(0, this, [this, vanBord] {
+        if (QApplication::activeModalWidget())
+            return;
+        activateWindow();
+        raise();
+        QWidget* nu = focusWidget();
+        if (nu == pic || (nu && nu->parentWidget() == pic->Tekengebied()))
+            return;
+        // The frame only for a maker on the keyboard: a mouse user's window keeps its look.
+        const auto reden = testAttribute(Qt::WA_KeyboardFocusChange) ? Qt::TabFocusReason : Qt::OtherFocusReason;
+        if (vanBord) {
+            pic->setFocus(reden);
+            return;
+        }
+        for (int i = 1; i <= MaxRijen; ++i)
+            if (RijKnopZichtbaar(i)) {
+                Knop[i]->setFocus(reden);
+                return;
+            }
+    });
 }
 
 void Main::MaakBrowser()

@@ -100,6 +100,7 @@ private:
     void FocusOpEersteRij();
     // Runs a command of the board under the busy flag.
     void Commando(const std::function<void()>& doe);
+    void NaDialoog(bool vanBord);
 
     // Makes a change of the design, called wat for undo.
     void Wijzig(const QString& wat, const std::function<void()>& wijziging);

@@ -64,18 +64,6 @@ class Geinstalleerd(Programma):
         return super().__exit__(soort, *rest)
 
 
-def fout_melding(p, tekst):
-    """Answers Load's error box, which must say tekst."""
-    box = p.venster(r'^ Error$', 30)
-    p.klik(box, 100, 16)  # into the text, right of the stop sign
-    p.toets(box, 'ctrl+a', 'ctrl+c')
-    gezegd = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=p.env, capture_output=True, text=True,
-                            timeout=10).stdout
-    verwacht(tekst in gezegd, f'the box said {gezegd!r}, not {tekst!r}')
-    p.toets(box, 'Return')
-    p.weg(r'^ Error$')
-
-
 def van_bestandsbeheer(p, water, ontworpen):
     """What a file manager does with a saved puzzle: its type, its thumbnail
     without a display, and the program opened on it; a file argument that is
@@ -105,14 +93,12 @@ def van_bestandsbeheer(p, water, ontworpen):
     basis = list(p.opdracht)
     main = p.start()
     leeg = p.bord(main, 'bestand-start').data
-    p.proc.kill()
-    p.proc.wait()
+    p.doden()
     p.opdracht = basis + [water]
     main = p.start()
     wacht(lambda: p.bord(main, 'bestand-geopend').stuk(0, 0, 460, 449).data == ontworpen,
           'wendolo FILE.pzl does not show the puzzle', timeout=5, stap=0.3)
-    p.proc.kill()
-    p.proc.wait()
+    p.doden()
 
     kapot = os.path.join(p.tmp, 'kapot.pzl')
     schrijf(kapot, b'"Wendolo trappuzzel"\r\n1,2')
@@ -125,10 +111,9 @@ def van_bestandsbeheer(p, water, ontworpen):
     for pad in (kapot, groot, pijp, os.path.join(p.tmp, 'weg.pzl')):
         p.opdracht = basis + [pad]
         main = p.start()
-        fout_melding(p, 'Selecteer eerst een puzzel!')
+        p.melding('Return', 'Selecteer eerst een puzzel!', r'^ Error$')
         verwacht(p.bord(main, 'bestand-fout').data == leeg, f'{pad} changed the board')
-        p.proc.kill()
-        p.proc.wait()
+        p.doden()
     p.opdracht = basis
 
 

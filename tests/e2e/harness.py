@@ -1,15 +1,16 @@
-"""The journeys' harness: a Programma is a private copy of the program, its own
-Xvfb and a recording stub for xdg-open; a journey clicks at client coordinates
+"""The journeys' harness: a Programma is a private copy of the program, its own Xvfb
+with Openbox and a recording stub for xdg-open; a journey clicks at client coordinates
 of windows found by their title, types, answers boxes and reads screenshots."""
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-from xscherm import start_xvfb, stop_xvfb
+from xscherm import start_openbox, start_xvfb, stop_proces, stop_xvfb
 
 APP = os.environ.get('WENDOLO_APP') or os.path.join(os.getcwd(), 'app')
 UIT = os.environ.get('WENDOLO_E2E_OUT') or os.path.join(os.getcwd(), 'e2e')
@@ -101,6 +102,7 @@ class Programma:
         self.xvfb, self.scherm = start_xvfb()
         self.env = {k: v for k, v in os.environ.items() if k not in ('QT_QPA_PLATFORM', 'WAYLAND_DISPLAY')}
         self.env.update(DISPLAY=f':{self.scherm}', PATH=self.stubs + ':' + os.environ.get('PATH', ''))
+        self.wm = start_openbox(self.env)
 
     def start(self, timeout=10):
         """Starts the program from /, so nothing rests on the working folder; its main window."""
@@ -111,10 +113,14 @@ class Programma:
     def loopt(self):
         return self.proc is not None and self.proc.poll() is None
 
-    def stop(self):
+    def doden(self):
         if self.loopt():
             self.proc.kill()
             self.proc.wait()
+
+    def stop(self):
+        self.doden()
+        stop_proces(self.wm)
         stop_xvfb(self.xvfb)
 
     def __enter__(self):
@@ -155,27 +161,31 @@ class Programma:
         """Clicks a command of the bar and waits out its press animation."""
         self.klik(win, *COMMANDO[naam], rust=rust)
 
+    def toetsenbord(self, win, timeout=5):
+        """Waits until win has the keyboard from the window manager: taken, it would hide a window that lost it."""
+        wacht(lambda: self.xdo('getwindowfocus') == win, f'window {win} has not the keyboard', timeout)
+
     def typ(self, win, tekst):
-        self.xdo('windowfocus', '--sync', win, 'type', '--delay', 20, tekst)
+        self.toetsenbord(win)
+        self.xdo('type', '--delay', 20, tekst)
 
     def toets(self, win, *toetsen):
-        self.xdo('windowfocus', '--sync', win)
+        self.toetsenbord(win)
         for t in toetsen:
             self.xdo('key', t)
             time.sleep(0.05)
 
-    def melding(self, antwoord='Return', tekst=None):
+    def melding(self, antwoord='Return', tekst=None, titel=r'^Wendolo$'):
         """Answers the message box; tekst: what it must say, copied from it
         first, which a style sheet must have made selectable."""
-        box = self.venster(r'^Wendolo$', 30)
+        box = self.venster(titel, 30)
         if tekst:
-            self.klik(box, 60, 16)  # into the text, which lies at the top left
+            self.klik(box, 100, 16)  # into the text, at the top left right of any sign
             self.toets(box, 'ctrl+a', 'ctrl+c')
-            gezegd = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=self.env, capture_output=True,
-                                    text=True, timeout=10).stdout
+            gezegd = subprocess.check_output(['xclip', '-o', '-sel', 'clipboard'], env=self.env, text=True, timeout=10)
             verwacht(tekst in gezegd, f'the box said {gezegd!r}, not {tekst!r}')
         self.toets(box, antwoord)
-        self.weg(r'^Wendolo$')
+        self.weg(titel)
 
     def screenshot(self, naam):
         os.makedirs(UIT, exist_ok=True)
@@ -185,13 +195,20 @@ class Programma:
 
     def bord(self, win, naam):
         """The board's 503 x 449 drawing area on the screen now."""
-        d = dict(regel.split('=') for regel in self.xdo('getwindowgeometry', '--shell', win).splitlines())
-        return lees_beeld(self.screenshot(naam)).stuk(int(d['X']) + BORD_X, int(d['Y']) + BORD_Y, 503, 449)
+        info = run('xwininfo', '-display', f':{self.scherm}', '-id', win)  # xdotool counts the frame twice
+        x, y = (int(re.search(rf'Absolute upper-left {a}: +(-?\d+)', info)[1]) for a in 'XY')
+        return lees_beeld(self.screenshot(naam)).stuk(x + BORD_X, y + BORD_Y, 503, 449)
 
     def wacht_geopend(self, pad):
         wacht(lambda: pad in pathlib.Path(self.geopend).read_text(), f'{pad} was not opened', 15)
 
     # The steps several journeys take.
+    def ontwerp(self, main, zoekwoord, rijen):
+        """Nieuw, and rows of (row, position, word or None: lepel typed, clue)."""
+        self.nieuw(main, zoekwoord)
+        for i, positie, woord, omschrijving in rijen:
+            self.rij(main, i, positie, omschrijving, None if woord else 'lepel')
+
     def nieuw(self, main, zoekwoord, wacht=True):
         self.commando(main, 'Nieuw')
         start = self.venster(r'^ Nieuwe puzzel ontwerpen$')
@@ -238,7 +255,7 @@ class Programma:
         self.klik(dlg, *kader(174, 277), rust=0.6)
         self.weg(r'^ Load puzzel$')
 
-    def einde(self, main):
-        self.commando(main, 'Einde')
+    def einde(self, main, sneltoets=False):
+        self.toets(main, 'ctrl+q') if sneltoets else self.commando(main, 'Einde')
         self.toets(self.venster(r'^ Exit$'), 'Return')
         verwacht(self.proc.wait(10) == 0, 'the program did not end cleanly')

@@ -40,14 +40,12 @@ def journey():
                 schrijf(pad[naam], data)
             p.laad()
             p.sla_op(p.venster(r'^ Wendolo$'), 'DOEL', wacht=False)
-            p.xdo('windowfocus', '--sync', p.venster(r'^ File exist$'))
+            p.toetsenbord(p.venster(r'^ File exist$'))
             return subprocess.Popen(['xdotool', 'key', 'Return'], env=p.env)
 
         def kill_en_lijst():
             """DOEL's pair once a new run has opened its load list, which settles a broken save."""
-            if p.loopt():
-                p.proc.kill()
-                p.proc.wait()
+            p.doden()
             p.commando(p.start(), 'Load')
             p.venster(r'^ Load puzzel$')
             return lees(pad['DOEL.pzl']), lees(pad['DOEL.bmp'])

@@ -20,9 +20,7 @@ HIER = os.path.dirname(os.path.abspath(__file__))
 def journey():
     with Programma(bestanden={'library.lib': LIB}) as p:
         main = p.start()
-        p.nieuw(main, 'water')
-        for i, positie, woord, omschrijving in RIJEN:
-            p.rij(main, i, positie, omschrijving, None if woord else 'lepel')
+        p.ontwerp(main, 'water', RIJEN)
         # Left in the output folder, to be looked at.
         pagina = os.path.join(UIT, 'oplossen pagina.html')
         if os.path.exists(pagina):
@@ -32,8 +30,7 @@ def journey():
         p.xdo('mousemove', '--window', main, BORD_X + 250, BORD_Y + 300, 'click', 3)
         time.sleep(0.5)
         p.screenshot('oplossen-menu')
-        p.xdo('key', 'Up')
-        p.xdo('key', 'Return')
+        p.xdo('key', 'Up', 'Return')
         p.toets(p.venster(DIALOOG), 'Escape')
         p.weg(DIALOOG)
 
@@ -43,8 +40,7 @@ def journey():
         p.toets(main, 'ctrl+shift+e')
         dlg = p.venster(DIALOOG)
         p.toets(dlg, 'ctrl+a', 'ctrl+c')
-        gegeven = subprocess.run(['xclip', '-o', '-selection', 'clipboard'], env=p.env, capture_output=True,
-                                 text=True, timeout=10).stdout
+        gegeven = subprocess.check_output(['xclip', '-o', '-selection', 'clipboard'], env=p.env, text=True, timeout=10)
         verwacht(gegeven == 'water.html', f'the dialog offered {gegeven!r}')
         p.typ(dlg, pagina)
         p.toets(dlg, 'Return')

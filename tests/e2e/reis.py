@@ -12,13 +12,7 @@ RIJEN = [(1, 2, 'zwaan', '<b>Vet</b> & zout'), (2, 1, 'appel', 'Fruit'), (3, 3, 
          (4, 4, None, 'Bestek'), (5, 2, 'brood', 'Gebakken')]
 # The top-left corner of every row box on the board.
 VAKJES = [(262 - 22 * pos + 22 * k, 21 * i - 6) for i, pos, _, _ in RIJEN for k in range(5)]
-
-
-def ontwerp(p, main):
-    """The puzzle of RIJEN, through the Nieuw and puzzle-word dialogs."""
-    p.nieuw(main, 'water')
-    for i, positie, woord, omschrijving in RIJEN:
-        p.rij(main, i, positie, omschrijving, None if woord else 'lepel')
+ontwerp = lambda p, main: p.ontwerp(main, 'water', RIJEN)  # noqa: E731  (the print journey's design too)
 
 
 def zonder_letters(bord):
