@@ -53,8 +53,8 @@ void HtmlExporteren(Pic& bord)
     // beside another puzzle's picture; a page that was not written is never
     // handed to the browser: it would show an older puzzle, or nothing.
     const QString htm = Schrijfpad(Paginabestand);
-    const Bestandspaar paar{QFileInfo(htm).absolutePath(), Paginabestand, Bordbestand, QStringLiteral("wendolo.bezig")};
-    if (const QString fout = PaarVervangen(paar, HtmlPagina(KopTekst, Omschrijvingen()), bmp); !fout.isEmpty()) {
+    const Bestandspaar paar{QFileInfo(htm).absolutePath(), Bordbestand, Paginabestand, QStringLiteral("wendolo.bezig")};
+    if (const QString fout = PaarVervangen(paar, bmp, HtmlPagina(KopTekst, Omschrijvingen())); !fout.isEmpty()) {
         Meldingen::MsgBox(QStringLiteral("De puzzel is niet geëxporteerd: het bestand %1 kon niet worden geschreven.")
                               .arg(QDir::toNativeSeparators(fout)));
         return;
