@@ -117,10 +117,6 @@ Afdrukken::Afdrukken(Pic& bord, Infolijn info, Printermaker maakPrinter)
 
     ZetTabvolgorde({Aantal, Check1, Check2, Check3, Check4, PdfKnop, OkKnop, ExitKnop});
     Aantal->setFocus();
-    // Opened from the keyboard, the dialog shows where its focus is from
-    // the start; for the mouse it keeps its designed look.
-    if (bord.window()->testAttribute(Qt::WA_KeyboardFocusChange))
-        setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Afdrukken::MaakMiniatuur()

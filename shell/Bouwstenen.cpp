@@ -232,4 +232,13 @@ void MaakVenster(QWidget* venster, QSize buitenmaat, const QString& titel)
         const QRect s = scherm->availableGeometry();
         venster->move(s.center() - QPoint(client.width() / 2, client.height() / 2));
     }
+    // A dialog opened from the keyboard shows where its focus is from the
+    // start, as the window it came from does; opened by the mouse it keeps
+    // its look. Set once shown: showing a window clears it.
+    Bewaak(venster, [venster](const QEvent& e) {
+        const QWidget* ouder = venster->parentWidget();
+        if (e.type() == QEvent::Show && ouder && ouder->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            venster->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    });
 }

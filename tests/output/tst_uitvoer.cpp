@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -187,6 +188,25 @@ private slots:
     }
 
     // The time in the locale's own form without its zone, then day-month-year.
+    // Opened from the keyboard, the dialog shows its first focus, on the copies, and Tab
+    // reaches every control in turn; opened by the mouse, it shows none.
+    void toetsenbord()
+    {
+        for (const bool toetsen : {false, true}) {
+            scherm->Venster()->setAttribute(Qt::WA_KeyboardFocusChange, toetsen);
+            Afdrukken d(scherm->Bord(), scherm->Lijn());
+            d.show();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QCOMPARE(d.testAttribute(Qt::WA_KeyboardFocusChange), toetsen);
+            const QWidget* const volgorde[] = {d.Aantal, d.Check1,  d.Check2,   d.Check3, d.Check4,
+                                               d.PdfKnop, d.OkKnop, d.ExitKnop, d.Aantal};
+            for (const QWidget* volgende : volgorde) {
+                QCOMPARE(d.focusWidget(), volgende);
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+            }
+        }
+    }
+
     void datumregel()
     {
         const QDateTime moment(QDate(2003, 12, 5), QTime(7, 5, 33));
