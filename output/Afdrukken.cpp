@@ -83,10 +83,12 @@ std::shared_ptr<Werk<Standaard>> ZoekPrinter()
     return Start<Standaard>([] { return ZoekStandaardprinter(AntwoordMs); });
 }
 
+// Names the print system by where it is reached, so the maker can tell
+// which one to look at.
 QString GeenAntwoord(const QString& printer)
 {
-    return printer.isEmpty() ? QStringLiteral("Het afdruksysteem antwoordt niet.")
-                             : QStringLiteral("Het afdruksysteem antwoordt niet voor de printer %1.").arg(printer);
+    const QString systeem = QStringLiteral("Het afdruksysteem %1 antwoordt niet").arg(Afdruksysteem());
+    return printer.isEmpty() ? systeem + u'.' : systeem + QStringLiteral(" voor de printer %1.").arg(printer);
 }
 
 // The layout is given in twips; the controls are placed in pixels.

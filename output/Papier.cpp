@@ -324,6 +324,8 @@ bool Papier::Teken(QPagedPaintDevice& apparaat, int sets)
     return p.end();
 }
 
+QString Afdruksysteem() { return Libcups().load() ? QString::fromLocal8Bit(CUPS(cupsServer)()) : QString(); }
+
 Standaard ZoekStandaardprinter(int ms)
 {
     if (!Libcups().load())

@@ -92,3 +92,7 @@ struct Standaard {
 };
 Standaard ZoekStandaardprinter(int ms);
 
+// Where the print system is reached, as the user's settings name it (a
+// socket or a host); empty when there is no libcups. Asks nothing of it.
+QString Afdruksysteem();
+
