@@ -4,6 +4,7 @@
 #include "assets/Plaatjes.h"
 #include "board/Pic.h"
 #include "model/Algemeen.h"
+#include "output/Achtergrond.h"
 #include "output/Pagina.h"
 #include "output/Papier.h"
 #include "shell/Bouwstenen.h"
@@ -13,82 +14,23 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
-#include <QTimer>
-#include <atomic>
-#include <thread>
-
-template <typename T>
-struct Werk {
-    std::atomic<bool> klaar = false;
-    T uitkomst{};  // read only once klaar
-};
 
 namespace {
 
 const QString PdfBestand = QStringLiteral("wendolo.pdf");
 
-// How long the print system may take to answer before the maker hears
-// that nothing was printed: 5 s. A busy scheduler answers well within it;
-// a stopped one would keep libcups waiting a minute on every request.
-constexpr int AntwoordMs = 5000;
-// Sending waits 3 s longer: a job that was taken is watched that long for
-// the print system cancelling it.
-constexpr int VerstuurMs = AntwoordMs + 3000;
 // The default printer's look-up waits as long for each answer, and libcups
 // spends up to a second more looking for printers on the network.
 constexpr int ZoekMs = AntwoordMs + 2000;
 
-// Starts doe on a thread of its own. The thread is never waited for: when
-// the print system does not answer it is left to finish, or to end with
-// the program, holding its share of the state and touching nothing else.
-template <typename T>
-std::shared_ptr<Werk<T>> Start(std::function<T()> doe)
-{
-    auto werk = std::make_shared<Werk<T>>();
-    std::thread([werk, doe = std::move(doe)] {
-        werk->uitkomst = doe();
-        werk->klaar = true;
-    }).detach();
-    return werk;
-}
-
-// Waits at most ms for the work while the window goes on painting and
-// answering; whether it is done.
-template <typename T>
-bool Wacht(const Werk<T>& werk, int ms)
-{
-    QEventLoop lus;
-    QElapsedTimer klok;
-    klok.start();
-    QTimer kijk;
-    QObject::connect(&kijk, &QTimer::timeout, &lus, [&] {
-        if (werk.klaar || klok.elapsed() >= ms)
-            lus.quit();
-    });
-    kijk.start(10);
-    if (!werk.klaar)
-        lus.exec();
-    return werk.klaar;
-}
-
 std::shared_ptr<Werk<Standaard>> ZoekPrinter()
 {
     return Start<Standaard>([] { return ZoekStandaardprinter(AntwoordMs); });
-}
-
-// Names the print system by where it is reached, so the maker can tell
-// which one to look at.
-QString GeenAntwoord(const QString& printer)
-{
-    const QString systeem = QStringLiteral("Het afdruksysteem %1 antwoordt niet").arg(Afdruksysteem());
-    return printer.isEmpty() ? systeem + u'.' : systeem + QStringLiteral(" voor de printer %1.").arg(printer);
 }
 
 // The layout is given in twips; the controls are placed in pixels.
@@ -274,11 +216,11 @@ QString Afdrukken::Verstuur(const Paginagegevens& pagina)
     if (!antwoord)
         return GeenAntwoord(printer);
 
-    std::shared_ptr<Printerlaag> uitvoer = maakPrinter(Schrijfpad(PdfBestand), printer);
-    auto werk = Start<bool>([uitvoer, pagina] { return DrukPagina(*uitvoer, pagina); });
-    if (!Wacht(*werk, VerstuurMs))
-        return GeenAntwoord(printer);
-    if (const auto [eigen, ander] = uitvoer->AnderPapier(); !werk->uitkomst && !ander.isEmpty()) {
+    // The page is drawn here, as it reads the puzzle; the printer layer asks
+    // the print system on threads of its own.
+    const std::unique_ptr<Printerlaag> uitvoer = maakPrinter(Schrijfpad(PdfBestand), printer);
+    bool gelukt = DrukPagina(*uitvoer, pagina);
+    if (const auto [eigen, ander] = uitvoer->AnderPapier(); !gelukt && !ander.isEmpty()) {
         QApplication::restoreOverrideCursor();
         const QString vraag = QStringLiteral("De pagina past niet op het papier %1 van de printer %2.\r\nAfdrukken op %3?")
                                   .arg(eigen, printer, ander);
@@ -287,11 +229,9 @@ QString Afdrukken::Verstuur(const Paginagegevens& pagina)
         if (!ja)
             return {};  // the maker knows: nothing more to say
         uitvoer->NeemAnderPapier();
-        werk = Start<bool>([uitvoer] { return uitvoer->EindeDocument(); });
-        if (!Wacht(*werk, VerstuurMs))
-            return GeenAntwoord(printer);
+        gelukt = uitvoer->EindeDocument();
     }
-    if (!werk->uitkomst)
+    if (!gelukt)
         return uitvoer->Fout();
     if (!uitvoer->Bestand().isEmpty())
         OpenBestand(this, uitvoer->Bestand());

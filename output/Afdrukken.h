@@ -35,9 +35,6 @@ using Printermaker = std::function<std::unique_ptr<Printerlaag>(const QString& p
 // The real one: paper or the PDF file.
 std::unique_ptr<Printerlaag> MaakPapier(const QString& pdf, const QString& printer);
 
-// The state of work on a thread of its own, shared by the thread and the
-// dialog: a dialog that stopped waiting, or closed, leaves the thread
-// nothing freed to write to.
 template <typename T>
 struct Werk;
 

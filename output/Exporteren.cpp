@@ -8,9 +8,9 @@
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
+#include "storage/Puzzelbestand.h"
 #include "storage/Puzzelpaar.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,16 +45,16 @@ void HtmlExporteren(Pic& bord)
     // transparent one ends with the frame.
     bord.TekenLetters();
 
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    beeld.save(&buffer, "BMP");
     // The page and its picture go in as one, so a kill never leaves a page
     // beside another puzzle's picture; a page that was not written is never
     // handed to the browser: it would show an older puzzle, or nothing.
     const QString htm = Schrijfpad(Paginabestand);
-    const Bestandspaar paar{QFileInfo(htm).absolutePath(), Bordbestand, Paginabestand, QStringLiteral("wendolo.bezig")};
-    if (const QString fout = PaarVervangen(paar, bmp, HtmlPagina(KopTekst, Omschrijvingen())); !fout.isEmpty()) {
+    const Bestandspaar paar{QFileInfo(htm).absolutePath(), Bordbestand, Paginabestand, QStringLiteral(".wendolo.bezig"),
+                            QStringLiteral(".")};
+    const auto bmp = BordbeeldBytes(beeld);
+    const QString fout = bmp ? PaarVervangen(paar, *bmp, HtmlPagina(KopTekst, Omschrijvingen()))
+                             : QFileInfo(htm).absoluteDir().filePath(Bordbestand);
+    if (!fout.isEmpty()) {
         Meldingen::MsgBox(QStringLiteral("De puzzel is niet geëxporteerd: het bestand %1 kon niet worden geschreven.")
                               .arg(QDir::toNativeSeparators(fout)));
         return;

@@ -8,9 +8,14 @@
 //
 // libcups brings TLS, Kerberos and service-discovery libraries whose set-up
 // would cost every start of the program a seventh of its time, so it is opened
-// when the first job is sent, not linked.
+// when the print dialog first asks for a printer, not linked.
+//
+// Whatever asks the print system runs on a thread of its own (Achtergrond.h)
+// and works on copies; the page itself is drawn here, on the window's
+// thread, because it reads the puzzle.
 #include "output/Papier.h"
 
+#include "output/Achtergrond.h"
 #include "output/Pagina.h"
 #include "storage/Heelbestand.h"
 
@@ -30,7 +35,8 @@ namespace {
 constexpr double TwipsPerInch = 1440.0;
 // The resolution the PDF without a printer is laid out for.
 constexpr int PdfDpi = 600;
-// How long a job is watched for the print system cancelling it at once.
+// How long a job is watched for the print system cancelling it at once;
+// sending waits as much longer than for an answer.
 constexpr int VolgMs = 3000;
 
 QSizeF AfdrukbaarInTwips(const QPageLayout& layout)
@@ -38,11 +44,16 @@ QSizeF AfdrukbaarInTwips(const QPageLayout& layout)
     return layout.paintRect(QPageLayout::Inch).size() * TwipsPerInch;
 }
 
-// Never destroyed: a job left to a print system that stopped answering
-// may still call into it while the program ends.
+// Opened once, by whichever thread comes first (a static's set-up runs
+// once), and never destroyed: a job left to a print system that stopped
+// answering may still call into it while the program ends.
 QLibrary& Libcups()
 {
-    static QLibrary* bib = new QLibrary(QStringLiteral("cups"), 2);
+    static QLibrary* bib = [] {
+        auto* b = new QLibrary(QStringLiteral("cups"), 2);
+        b->load();
+        return b;
+    }();
     return *bib;
 }
 
@@ -54,10 +65,156 @@ F* Cups(const char* naam)
 }
 #define CUPS(functie) (*Cups<decltype(::functie)>(#functie))
 
-// The print system's last answer, as it words it.
-QString CupsReden() { return QString::fromLocal8Bit(CUPS(cupsLastErrorString)()); }
+QString Met(const QString& waarom, const QString& reden)
+{
+    return reden.isEmpty() ? waarom : waarom + QStringLiteral("\r\n") + reden;
+}
+
+// After a failed call into CUPS, on the thread that made it (libcups keeps
+// its last answer per thread): its own verdict where it has one, otherwise
+// `anders`.
+QString CupsFout(const QString& printer, const QString& anders)
+{
+    const ipp_status_t status = CUPS(cupsLastError)();
+    const QString reden = QString::fromLocal8Bit(CUPS(cupsLastErrorString)());
+    if (status == IPP_STATUS_ERROR_NOT_FOUND)
+        return Met(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
+    // libcups gives this status when it cannot reach the scheduler at all.
+    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return Met(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer), reden);
+    return Met(anders, status > IPP_STATUS_OK_EVENTS_COMPLETE ? reden : QString());
+}
 
 } // namespace
+
+// What the print system says of the printer's papers, for a page whose
+// lowest line has its top at laagsteRegel.
+struct Papierkeuze {
+    QString fout;  // not empty: nothing can be printed, and why
+    QPageLayout eigen;
+    std::optional<QPageLayout> ander;  // the best paper that holds the page, when its own does not
+    int resolutie = 0;
+};
+
+namespace {
+
+
+Papierkeuze VraagPapier(const QString& printer, int laagsteRegel)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
+    if (info.isNull()) {
+        // Gone, or the print system itself is: a question to CUPS tells which.
+        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                           ("ipp://localhost/printers/" + printer.toUtf8()).constData());
+        CUPS(ippDelete)(CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/"));
+        return {CupsFout(printer, QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer)), {}, {}, 0};
+    }
+    // QPrinter keeps the paper it starts with (A4) on any printer that
+    // knows it; the printer's own default has to be asked for.
+    QPrinter instellingen(info, QPrinter::HighResolution);
+    instellingen.setPageSize(info.defaultPageSize());
+    instellingen.setPageOrientation(QPageLayout::Portrait);
+    Papierkeuze keuze{{}, instellingen.pageLayout(), {}, instellingen.resolution()};
+    if (PaginaPast(AfdrukbaarInTwips(keuze.eigen), laagsteRegel))
+        return keuze;
+
+    QPrinter proef(info, QPrinter::HighResolution);
+    proef.setPageOrientation(QPageLayout::Portrait);
+    // Of the papers the printer offers that hold the page, the same sheet
+    // without its margins comes first, then the smallest.
+    auto rang = [&keuze](const QPageLayout& l) {
+        const QSizeF maat = l.pageSize().size(QPageSize::Point);
+        return std::pair(!l.pageSize().isEquivalentTo(keuze.eigen.pageSize()), maat.width() * maat.height());
+    };
+    for (const QPageSize& maat : info.supportedPageSizes()) {
+        if (proef.setPageSize(maat) && PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel)
+            && (!keuze.ander || rang(proef.pageLayout()) < rang(*keuze.ander)))
+            keuze.ander = proef.pageLayout();
+    }
+    if (!keuze.ander)
+        keuze.fout = QStringLiteral("De pagina past niet op het papier %1 van de printer %2, "
+                                    "en ook niet op ander papier van die printer.")
+                         .arg(keuze.eigen.pageSize().name(), printer);
+    return keuze;
+}
+
+// Watches a job that was taken for the print system cancelling it at once;
+// the reason when it did.
+QString VolgOpdracht(const QString& printer, int opdracht)
+{
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(opdracht);
+    QElapsedTimer klok;
+    klok.start();
+    for (;;) {
+        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_JOB_ATTRIBUTES);
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, CUPS(cupsUser)());
+        ipp_t* antwoord = CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/");
+        // The job was taken; a print system that stops answering now has it.
+        if (!antwoord)
+            return {};
+        const int stand = CUPS(ippGetInteger)(CUPS(ippFindAttribute)(antwoord, "job-state", IPP_TAG_ENUM), 0);
+        auto tekst = [antwoord](const char* naam, ipp_tag_t soort) {
+            return QString::fromUtf8(CUPS(ippGetString)(CUPS(ippFindAttribute)(antwoord, naam, soort), 0, nullptr));
+        };
+        QString reden = tekst("job-printer-state-message", IPP_TAG_TEXT);
+        if (reden.isEmpty())
+            reden = tekst("job-state-reasons", IPP_TAG_KEYWORD);
+        CUPS(ippDelete)(antwoord);
+        if (stand == IPP_JSTATE_CANCELED || stand == IPP_JSTATE_ABORTED)
+            return Met(QStringLiteral("De printer %1 heeft de opdracht afgebroken.").arg(printer), reden);
+        // Held or stopped jobs wait for someone at the printer; a job still
+        // on its way after the watch is the printer's to finish.
+        if ((stand != IPP_JSTATE_PENDING && stand != IPP_JSTATE_PROCESSING) || klok.elapsed() > VolgMs)
+            return {};
+        QThread::msleep(100);
+    }
+}
+
+// Hands the document to the print system and watches it start; the empty
+// text, or why nothing was printed. A job the window stopped waiting for
+// (opgegeven) is cancelled as soon as the print system answers again, so
+// the maker's "nothing was printed" stays true and a second try does not
+// print twice.
+QString Verzend(const QString& printer, const QByteArray& document, const QString& papier, int aantal,
+                const std::atomic<bool>& opgegeven)
+{
+    const QByteArray naam = printer.toLocal8Bit();
+    cups_option_t* opties = nullptr;
+    int n = CUPS(cupsAddOption)("copies", QByteArray::number(aantal).constData(), 0, &opties);
+    n = CUPS(cupsAddOption)("media", papier.toUtf8().constData(), n, &opties);
+    // Puzzle and answer key stay together, copy after copy.
+    n = CUPS(cupsAddOption)("collate", "true", n, &opties);
+    const int opdracht = CUPS(cupsCreateJob)(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
+    CUPS(cupsFreeOptions)(n, opties);
+
+    bool genomen = opdracht > 0 && !opgegeven
+        && CUPS(cupsStartDocument)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, "Wendolo", CUPS_FORMAT_PDF, 1)
+            == HTTP_STATUS_CONTINUE;
+    if (genomen) {
+        genomen = CUPS(cupsWriteRequestData)(CUPS_HTTP_DEFAULT, document.constData(), size_t(document.size()))
+            == HTTP_STATUS_CONTINUE;
+        // Always finished, so the connection is ready for the next request.
+        const ipp_status_t klaar = CUPS(cupsFinishDocument)(CUPS_HTTP_DEFAULT, naam.constData());
+        genomen = klaar <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
+    }
+    if (!genomen || opgegeven) {
+        const QString fout = CupsFout(printer, QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer));
+        if (opdracht > 0)
+            CUPS(cupsCancelJob2)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
+        return fout;
+    }
+    return VolgOpdracht(printer, opdracht);
+}
+
+} // namespace
+
+QString GeenAntwoord(const QString& printer)
+{
+    const QString systeem = QStringLiteral("Het afdruksysteem %1 antwoordt niet").arg(Afdruksysteem());
+    return printer.isEmpty() ? systeem + u'.' : systeem + QStringLiteral(" voor de printer %1.").arg(printer);
+}
 
 bool PaginaPast(QSizeF twips, int laagsteRegel)
 {
@@ -130,47 +287,36 @@ bool Papier::EindeDocument()
     return printer.isEmpty() ? NaarPdf() : NaarPrinter();
 }
 
-bool Papier::Mislukt(const QString& waarom, const QString& reden)
+bool Papier::Mislukt(const QString& waarom)
 {
-    fout = reden.isEmpty() ? waarom : waarom + QStringLiteral("\r\n") + reden;
+    fout = waarom;
     return false;
-}
-
-bool Papier::CupsMislukt(const QString& anders)
-{
-    const ipp_status_t status = CUPS(cupsLastError)();
-    const QString reden = CupsReden();
-    if (status == IPP_STATUS_ERROR_NOT_FOUND)
-        return Mislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer), reden);
-    // libcups gives this status when it cannot reach the scheduler at all.
-    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer), reden);
-    return Mislukt(anders, status > IPP_STATUS_OK_EVENTS_COMPLETE ? reden : QString());
 }
 
 bool Papier::NaarPrinter()
 {
-    if (!Libcups().load())
-        return Mislukt(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer),
-                       Libcups().errorString());
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
-    if (info.isNull()) {
-        // Gone, or the print system itself is: a question to CUPS tells which.
-        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_PRINTER_ATTRIBUTES);
-        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                     ("ipp://localhost/printers/" + printer.toUtf8()).constData());
-        CUPS(ippDelete)(CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/"));
-        return CupsMislukt(QStringLiteral("De printer %1 is niet meer te vinden.").arg(printer));
+    if (!Libcups().isLoaded())
+        return Mislukt(Met(QStringLiteral("Het afdruksysteem is niet bereikbaar voor de printer %1.").arg(printer),
+                           Libcups().errorString()));
+    // Asked once: the second end of the document comes after the maker took
+    // the other paper.
+    if (!keuze) {
+        auto werk = Start<Papierkeuze>([printer = printer, regel = laagsteRegel] { return VraagPapier(printer, regel); });
+        if (!Wacht(*werk, AntwoordMs))
+            return Mislukt(GeenAntwoord(printer));
+        keuze = std::make_shared<Papierkeuze>(werk->uitkomst);
     }
-
-    // QPrinter keeps the paper it starts with (A4) on any printer that
-    // knows it; the printer's own default has to be asked for.
-    QPrinter instellingen(info, QPrinter::HighResolution);
-    instellingen.setPageSize(info.defaultPageSize());
-    instellingen.setPageOrientation(QPageLayout::Portrait);
-    QPageLayout layout = instellingen.pageLayout();
-    if ((opAnder || !PaginaPast(AfdrukbaarInTwips(layout), laagsteRegel)) && !KiesPapier(info, layout))
-        return false;
+    if (!keuze->fout.isEmpty())
+        return Mislukt(keuze->fout);
+    QPageLayout layout = keuze->eigen;
+    if (keuze->ander) {
+        if (!opAnder) {
+            // The maker is asked by the dialog; nothing is sent meanwhile.
+            oordeel = {keuze->eigen.pageSize().name(), keuze->ander->pageSize().name()};
+            return false;
+        }
+        layout = *keuze->ander;
+    }
 
     QByteArray document;
     QBuffer uit(&document);
@@ -179,104 +325,21 @@ bool Papier::NaarPrinter()
         QPdfWriter schrijver(&uit);
         schrijver.setTitle(QStringLiteral("Wendolo"));
         schrijver.setCreator(QStringLiteral("Wendolo"));
-        schrijver.setResolution(instellingen.resolution());
+        schrijver.setResolution(keuze->resolutie);
         schrijver.setPageLayout(layout);
         // The print system makes the copies: one set, one job.
         if (!Teken(schrijver, 1))
             return Mislukt(QStringLiteral("De pagina voor de printer %1 kon niet worden gemaakt.").arg(printer));
     }
-    return Verstuur(document, layout.pageSize().key());
-}
-
-bool Papier::KiesPapier(const QPrinterInfo& info, QPageLayout& layout)
-{
-    if (opAnder && ander) {
-        layout = *ander;
-        return true;
+    auto opgegeven = std::make_shared<std::atomic<bool>>(false);
+    auto werk = Start<QString>([printer = printer, document, papier = layout.pageSize().key(), n = aantal, opgegeven] {
+        return Verzend(printer, document, papier, n, *opgegeven);
+    });
+    if (!Wacht(*werk, AntwoordMs + VolgMs)) {
+        *opgegeven = true;
+        return Mislukt(GeenAntwoord(printer));
     }
-    QPrinter proef(info, QPrinter::HighResolution);
-    proef.setPageOrientation(QPageLayout::Portrait);
-    // Of the papers the printer offers that hold the page, the same sheet
-    // without its margins comes first, then the smallest.
-    auto rang = [&layout](const QPageLayout& l) {
-        const QSizeF maat = l.pageSize().size(QPageSize::Point);
-        return std::pair(!l.pageSize().isEquivalentTo(layout.pageSize()), maat.width() * maat.height());
-    };
-    ander.reset();
-    for (const QPageSize& maat : info.supportedPageSizes()) {
-        if (proef.setPageSize(maat) && PaginaPast(AfdrukbaarInTwips(proef.pageLayout()), laagsteRegel)
-            && (!ander || rang(proef.pageLayout()) < rang(*ander)))
-            ander = proef.pageLayout();
-    }
-    const QString standaard = layout.pageSize().name();
-    if (!ander)
-        return Mislukt(QStringLiteral("De pagina past niet op het papier %1 van de printer %2, "
-                                      "en ook niet op ander papier van die printer.").arg(standaard, printer));
-    // The maker is asked by the dialog; nothing is sent meanwhile.
-    oordeel = {standaard, ander->pageSize().name()};
-    return false;
-}
-
-bool Papier::Verstuur(const QByteArray& document, const QString& papier)
-{
-    const QByteArray naam = printer.toLocal8Bit();
-    cups_option_t* opties = nullptr;
-    int n = CUPS(cupsAddOption)("copies", QByteArray::number(aantal).constData(), 0, &opties);
-    n = CUPS(cupsAddOption)("media", papier.toUtf8().constData(), n, &opties);
-    // Puzzle and answer key stay together, copy after copy.
-    n = CUPS(cupsAddOption)("collate", "true", n, &opties);
-    const int opdracht = CUPS(cupsCreateJob)(CUPS_HTTP_DEFAULT, naam.constData(), "Wendolo", n, opties);
-    CUPS(cupsFreeOptions)(n, opties);
-
-    bool genomen = opdracht > 0
-        && CUPS(cupsStartDocument)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, "Wendolo", CUPS_FORMAT_PDF, 1)
-            == HTTP_STATUS_CONTINUE;
-    if (genomen) {
-        genomen = CUPS(cupsWriteRequestData)(CUPS_HTTP_DEFAULT, document.constData(), size_t(document.size()))
-            == HTTP_STATUS_CONTINUE;
-        // Always finished, so the connection is ready for the next request.
-        const ipp_status_t klaar = CUPS(cupsFinishDocument)(CUPS_HTTP_DEFAULT, naam.constData());
-        genomen = klaar <= IPP_STATUS_OK_EVENTS_COMPLETE && genomen;
-    }
-    if (!genomen) {
-        const bool mislukt = CupsMislukt(QStringLiteral("De printer %1 heeft de opdracht geweigerd.").arg(printer));
-        if (opdracht > 0)
-            CUPS(cupsCancelJob2)(CUPS_HTTP_DEFAULT, naam.constData(), opdracht, 0);
-        return mislukt;
-    }
-    return VolgOpdracht(opdracht);
-}
-
-bool Papier::VolgOpdracht(int opdracht)
-{
-    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(opdracht);
-    QElapsedTimer klok;
-    klok.start();
-    for (;;) {
-        ipp_t* vraag = CUPS(ippNewRequest)(IPP_OP_GET_JOB_ATTRIBUTES);
-        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
-        CUPS(ippAddString)(vraag, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, CUPS(cupsUser)());
-        ipp_t* antwoord = CUPS(cupsDoRequest)(CUPS_HTTP_DEFAULT, vraag, "/");
-        // The job was taken; a print system that stops answering now has it.
-        if (!antwoord)
-            return true;
-        const int stand = CUPS(ippGetInteger)(CUPS(ippFindAttribute)(antwoord, "job-state", IPP_TAG_ENUM), 0);
-        auto tekst = [antwoord](const char* naam, ipp_tag_t soort) {
-            return QString::fromUtf8(CUPS(ippGetString)(CUPS(ippFindAttribute)(antwoord, naam, soort), 0, nullptr));
-        };
-        QString reden = tekst("job-printer-state-message", IPP_TAG_TEXT);
-        if (reden.isEmpty())
-            reden = tekst("job-state-reasons", IPP_TAG_KEYWORD);
-        CUPS(ippDelete)(antwoord);
-        if (stand == IPP_JSTATE_CANCELED || stand == IPP_JSTATE_ABORTED)
-            return Mislukt(QStringLiteral("De printer %1 heeft de opdracht afgebroken.").arg(printer), reden);
-        // Held or stopped jobs wait for someone at the printer; a job still
-        // on its way after the watch is the printer's to finish.
-        if ((stand != IPP_JSTATE_PENDING && stand != IPP_JSTATE_PROCESSING) || klok.elapsed() > VolgMs)
-            return true;
-        // On the job's own thread: no event loop to keep going.
-        QThread::msleep(100);
-    }
+    return werk->uitkomst.isEmpty() || Mislukt(werk->uitkomst);
 }
 
 bool Papier::NaarPdf()
@@ -324,11 +387,18 @@ bool Papier::Teken(QPagedPaintDevice& apparaat, int sets)
     return p.end();
 }
 
-QString Afdruksysteem() { return Libcups().load() ? QString::fromLocal8Bit(CUPS(cupsServer)()) : QString(); }
+QString Afdruksysteem()
+{
+    if (!Libcups().isLoaded())
+        return {};
+    // Read anew: libcups keeps what a thread once read, settings since included.
+    CUPS(cupsSetServer)(nullptr);
+    return QString::fromLocal8Bit(CUPS(cupsServer)());
+}
 
 Standaard ZoekStandaardprinter(int ms)
 {
-    if (!Libcups().load())
+    if (!Libcups().isLoaded())
         return {};
     http_t* verbinding = CUPS(httpConnect2)(CUPS(cupsServer)(), CUPS(ippPort)(), nullptr, AF_UNSPEC,
                                             CUPS(cupsEncryption)(), 1, ms, nullptr);

@@ -9,12 +9,12 @@
 #include <QPointF>
 #include <QPageLayout>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
-class QPrinterInfo;
+struct Papierkeuze;
 
 class Papier : public Printerlaag
 {
@@ -48,17 +48,7 @@ private:
 
     bool NaarPrinter();
     bool NaarPdf();
-    // The paper to print on when the default is too small: the other paper
-    // once the maker took it; else false, with the best other paper in the
-    // verdict or, without one, the reason.
-    bool KiesPapier(const QPrinterInfo& info, QPageLayout& layout);
-    // Hands the document to the print system and watches it start.
-    bool Verstuur(const QByteArray& document, const QString& papier);
-    bool VolgOpdracht(int opdracht);
-    bool Mislukt(const QString& waarom, const QString& reden = {});
-    // After a failed call into CUPS: its own verdict where it has one,
-    // otherwise `anders`.
-    bool CupsMislukt(const QString& anders);
+    bool Mislukt(const QString& waarom);
     // Plays the pages `sets` times; false when the device would not paint.
     bool Teken(QPagedPaintDevice& apparaat, int sets);
 
@@ -71,7 +61,7 @@ private:
     QString fout;
     QString bestand;
     Papieroordeel oordeel;
-    std::optional<QPageLayout> ander;  // the best paper that holds the page
+    std::shared_ptr<Papierkeuze> keuze;  // the print system's answer, once it came
     bool opAnder = false;
 };
 
@@ -95,4 +85,13 @@ Standaard ZoekStandaardprinter(int ms);
 // Where the print system is reached, as the user's settings name it (a
 // socket or a host); empty when there is no libcups. Asks nothing of it.
 QString Afdruksysteem();
+
+// How long the print system may take to answer before the maker hears
+// that nothing was printed: 5 s. A busy scheduler answers well within it;
+// a stopped one would keep libcups waiting a minute on every request.
+constexpr int AntwoordMs = 5000;
+
+// The reason given when it did not: the print system named by where it is
+// reached, so the maker can tell which one to look at, and the printer.
+QString GeenAntwoord(const QString& printer);
 

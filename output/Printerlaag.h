@@ -29,11 +29,11 @@ public:
     // A thin outline through both corners, not filled.
     virtual void Rechthoek(QPoint van, QPoint tot, QColor kleur) = 0;
     // Sends the pages off; false when nothing was printed, the reason in
-    // Fout(). A print system can take long to answer, so the dialog calls
-    // this on a thread of its own. When the page does not fit the printer's
-    // own paper but another paper holds it, nothing is sent, Fout() is empty
-    // and AnderPapier() names both: the caller asks the maker and, after
-    // NeemAnderPapier(), calls this again.
+    // Fout(). It keeps the window answering while a print system takes its
+    // time, and gives up after a few seconds. When the page does not fit
+    // the printer's own paper but another paper holds it, nothing is sent,
+    // Fout() is empty and AnderPapier() names both: the caller asks the
+    // maker and, after NeemAnderPapier(), calls this again.
     virtual bool EindeDocument() = 0;
 
     struct Papieroordeel {

@@ -114,7 +114,7 @@ void Main::MaakMenu()
 {
     menu = new QMenu(this);
     connect(menu, &QMenu::aboutToShow, this, &Main::MenuBijwerken);
-    // An entry runs under the busy flag, and its shortcut works anywhere in
+    // An entry runs with the window busy, and its shortcut works anywhere in
     // the window, menu open or not.
     const auto actie = [this](const QString& tekst, QKeySequence toets, auto doe) {
         QAction* a = menu->addAction(tekst);
@@ -334,7 +334,7 @@ void Main::MaakCommandobalk()
         Versiering(Etiket(paneel, tekst, p.etiket + QPoint(1, 1), p.schaduw, opschrift));
         Versiering(Etiket(paneel, tekst, p.etiket, p.vlak, opschrift));
         auto* knop = new PlaatjesKnop(paneel, Icoon(p.icoon), p.rust, tekst, QString::fromLatin1(p.tip));
-        // A shortcut runs what a click runs, under the same busy flag.
+        // A shortcut runs what a click runs, with the window as busy.
         const auto commando = [this, h = handlers[k]] { Commando([this, h] { (this->*h)(); }); };
         connect(knop, &PlaatjesKnop::geklikt, this, commando);
         connect(new QShortcut(toetsen[k], this), &QShortcut::activated, this, [this, commando] {

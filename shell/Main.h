@@ -98,7 +98,7 @@ private:
     void Opstarten();
     // The keyboard goes on where the next word is to be filled in.
     void FocusOpEersteRij();
-    // Runs a command of the board under the busy flag.
+    // Runs a command of the board with the window busy (Bezig).
     void Commando(const std::function<void()>& doe);
     void NaDialoog(bool vanBord);
 

@@ -215,6 +215,15 @@ QString Naamfout(const QString& naam)
     return {};
 }
 
+std::optional<QByteArray> BordbeeldBytes(const QImage& beeld)
+{
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !beeld.save(&buffer, "BMP"))
+        return std::nullopt;
+    return bmp;
+}
+
 Geladen PaarLezen(const QString& map, const QString& basisnaam, const QString& bestandsnaam)
 {
     const QString mislukt = QStringLiteral("Selecteer eerst een puzzel!");
@@ -263,12 +272,11 @@ QString PuzzelSchrijven(const QString& map, const QString& naam, const Puzzel& p
         return QStringLiteral("De puzzel is niet opgeslagen: een tekst van de puzzel bevat een teken dat een "
                               "puzzelbestand niet kan bewaren, zoals een aanhalingsteken (\").");
 
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    if (!buffer.open(QIODevice::WriteOnly) || !beeld.save(&buffer, "BMP"))
+    const auto bmp = BordbeeldBytes(beeld);
+    if (!bmp)
         return Schrijffout(QDir(map).filePath(naam + QStringLiteral(".bmp")));
     const Bestandspaar paar = Bestandspaar::Puzzel(map, naam);
-    const QString bestand = PaarVervangen(paar, bytes, bmp);
+    const QString bestand = PaarVervangen(paar, bytes, *bmp);
     if (bestand.isEmpty())
         return {};
     if (bestand == paar.Journaalpad())

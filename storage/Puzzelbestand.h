@@ -49,6 +49,8 @@ std::optional<Puzzel> PuzzelLezenUit(const QString& pad);
 std::optional<QImage> BordbeeldUitBytes(QByteArrayView data);
 // The same from the file at pad (a regular file only).
 std::optional<QImage> LeesBordbeeld(const QString& pad);
+// The board's picture as the bytes of a .bmp file; nullopt when it cannot be encoded.
+std::optional<QByteArray> BordbeeldBytes(const QImage& beeld);
 
 // A saved pair as read, or why it cannot be: fout is the message to show,
 // empty when puzzel and beeld hold what the files hold.

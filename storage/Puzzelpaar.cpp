@@ -42,9 +42,9 @@ struct Paden {
         const QDir dir(paar.map);
         eerste = dir.filePath(paar.eerste);
         tweede = dir.filePath(paar.tweede);
-        eersteNieuw = eerste + Nieuw;
-        tweedeNieuw = tweede + Nieuw;
-        eersteOud = eerste + Oud;
+        eersteNieuw = dir.filePath(paar.zij + paar.eerste + Nieuw);
+        tweedeNieuw = dir.filePath(paar.zij + paar.tweede + Nieuw);
+        eersteOud = dir.filePath(paar.zij + paar.eerste + Oud);
         journaal = dir.filePath(paar.journaal);
     }
 };
@@ -100,7 +100,7 @@ bool Afmaken(const Paden& p, const QByteArray& richting)
 
 Bestandspaar Bestandspaar::Puzzel(const QString& map, const QString& naam)
 {
-    return {map, naam + Pzl, naam + Bmp, naam + Bezig};
+    return {map, naam + Pzl, naam + Bmp, naam + Bezig, {}};
 }
 
 QString Bestandspaar::Journaalpad() const { return Paden(*this).journaal; }

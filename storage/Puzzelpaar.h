@@ -18,6 +18,10 @@ struct Bestandspaar {
     QString eerste;    // file names; the first is the one put back on undo
     QString tweede;
     QString journaal;  // the file name of the journal
+    // Put before the side files' names: a puzzle's take none, the export's a
+    // dot, which no puzzle's name begins with, so a puzzle that shares a
+    // folder and a name with the export never settles the export's save.
+    QString zij;
 
     // <naam>.pzl and <naam>.bmp, journaled in <naam>.bezig.
     static Bestandspaar Puzzel(const QString& map, const QString& naam);

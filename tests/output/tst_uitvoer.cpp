@@ -409,7 +409,7 @@ private slots:
         QCOMPARE(meldingen.size(), geschreven ? 0 : 1);
         if (!geschreven)
             QVERIFY(meldingen.front().endsWith(QStringLiteral("/") + blokkade + QStringLiteral(" kon niet worden geschreven.")));
-        QCOMPARE(QDir(map->path()).entryList({"*.nieuw*", "*.oud", "*.bezig"}, QDir::Files), QStringList());
+        QCOMPARE(QDir(map->path()).entryList({"*.nieuw*", "*.oud", "*.bezig"}, QDir::Files | QDir::Hidden), QStringList());
         // The picture is the board without its letters, in a black frame.
         const QImage bmp = QImage(map->filePath(QStringLiteral("puzzel.bmp")), "BMP").convertToFormat(QImage::Format_RGB32);
         QCOMPARE(bmp.size(), geschreven ? QSize(503, 449) : QSize(0, 0));
