@@ -47,7 +47,6 @@ using namespace Algemeen;
 
 namespace {
 
-const QString InstellingenBestand = QStringLiteral("Wendolo.ini");
 const QString HelpPagina = QStringLiteral("help.htm");
 
 struct Paneel {
@@ -167,7 +166,7 @@ void Main::MaakMenu()
 
     // Shift+F10 as the Menu key, wherever the focus is in the window.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
-            [this] { ToonMenu(pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))))); });
+            [this] { ToonMenu(BijCursor()); });
 }
 
 void Main::NamenWisselen()
@@ -242,7 +241,12 @@ void Main::contextMenuEvent(QContextMenuEvent* e)
         ToonMenu(e->globalPos());
         return;
     }
-    ToonMenu(gebied->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1)))));
+    ToonMenu(BijCursor());
+}
+
+QPoint Main::BijCursor() const
+{
+    return pic->Tekengebied()->mapToGlobal(QPoint(KolomX, RijY(std::max(pic->Cursor(), 1))));
 }
 
 void Main::Commando(const std::function<void()>& doe)

@@ -68,6 +68,8 @@ public:
     void Opnieuw();
     // The board's menu at pos (global), its entries for the cursor's row.
     void ToonMenu(QPoint pos);
+    // Where the menu opens from the keyboard: at the cursor's row (global).
+    QPoint BijCursor() const;
     // The entries as they stand for the cursor's row, each time it opens.
     void MenuBijwerken();
     // The word list's entries of the menu.

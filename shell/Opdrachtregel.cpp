@@ -94,9 +94,7 @@ const Uitvoer Uitvoeren[] = {
 QString Kop()
 {
     Instellingen s = HuidigeInstellingen();
-    if (const auto data = LeesBegin(QDir(HuidigeMappen().Instellingen).filePath(QStringLiteral("Wendolo.ini")),
-                                    MaxPuzzelBestand))
-        InstellingenUitBytes(*data, s);
+    InstellingenUitBestand(QDir(HuidigeMappen().Instellingen).filePath(InstellingenBestand), s);
     return s.KopTekst;
 }
 

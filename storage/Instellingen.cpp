@@ -41,12 +41,16 @@ QByteArray InstellingenBytes(const Instellingen& s)
     return r.Bytes();
 }
 
+bool InstellingenUitBestand(const QString& pad, Instellingen& s)
+{
+    const auto data = LeesBegin(pad, MaxInstellingenBestand);
+    return data && InstellingenUitBytes(*data, s);
+}
+
 void InstellingenLezen(const QString& pad)
 {
     Instellingen s = HuidigeInstellingen();
-    bool gelezen = false;
-    if (const auto data = LeesBegin(pad, MaxInstellingenBestand))
-        gelezen = InstellingenUitBytes(*data, s);
+    const bool gelezen = InstellingenUitBestand(pad, s);
     Installeer(s);
     if (!gelezen)
         InstellingenSchrijven(pad);  // a failed repair changes nothing in memory

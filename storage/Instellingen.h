@@ -25,6 +25,13 @@ void Installeer(const Instellingen& s);
 bool InstellingenUitBytes(QByteArrayView data, Instellingen& s);
 QByteArray InstellingenBytes(const Instellingen& s);
 
+// The settings file's name, in the settings folder.
+inline const QString InstellingenBestand = QStringLiteral("Wendolo.ini");
+
+// Reads the file at pad into s, as InstellingenUitBytes; only reads. False
+// when it is missing, no plain file or cannot be read whole.
+bool InstellingenUitBestand(const QString& pad, Instellingen& s);
+
 // Reads the file at pad into the model; rewrites it from memory when it
 // cannot be read. Says nothing either way, and a file that can be neither
 // read nor written leaves the defaults in force.
