@@ -183,21 +183,20 @@ void Afdrukken::OkKnop_Click()
     Paginagegevens pagina = Gegevens(!zonderTekst);
 
     OkKnop->Animeer();
-    if (zonderTekst)
-        bord.WisLetters();
-    // The board gets its letters back however the job ends.
-    auto letters = qScopeGuard([&] {
+    QString fout;
+    {
         if (zonderTekst)
-            bord.TekenLetters();
-    });
-    Scannen();
-
-    pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
-    const QString fout = Verstuur(pagina);
-
-    letters.dismiss();
-    if (zonderTekst)
-        bord.TekenLetters();
+            bord.WisLetters();
+        // The board gets its letters back however the job ends, and before
+        // any message about it.
+        const auto letters = qScopeGuard([&] {
+            if (zonderTekst)
+                bord.TekenLetters();
+        });
+        Scannen();
+        pagina.DatumRegel = DatumTijdRegel(QDateTime::currentDateTime(), QLocale::system());
+        fout = Verstuur(pagina);
+    }
     if (!fout.isEmpty())
         Meldingen::MsgBox(QStringLiteral("Er is niets afgedrukt.\r\n") + fout);
 }
