@@ -102,6 +102,9 @@ var huidig = document.getElementById('huidig');
 var sleutel = 'wendolo-oplossen-' + id;
 var letter = /^\p{L}$/u;
 var antwoorden = ontcijfer(bord.getAttribute('data-a') || '').split('\n').map(function (w) { return Array.from(w); });
+// What box k of row r takes: a letter, or what stands there when it is no
+// letter (a hyphen, an apostrophe), which could not be typed in otherwise.
+function past(c, r, k) { return letter.test(c) || c === (antwoorden[r] || [])[k]; }
 var getoond = rijen.map(function (r) { return r.map(function () { return false; }); });
 var rij = 0, pos = 0, klaar = false;
 
@@ -148,7 +151,7 @@ function laad() {
   rijen.forEach(function (hs, r) {
     hs.forEach(function (h, k) {
       var c = Array.isArray(d.l[r]) ? d.l[r][k] : '';
-      if (typeof c !== 'string' || (c !== '' && !letter.test(c))) c = '';
+      if (typeof c !== 'string' || (c !== '' && !past(c, r, k))) c = '';
       zet(r, k, c ? hoofd(c) : '', !!(d.t && Array.isArray(d.t[r]) && d.t[r][k]));
     });
   });
@@ -215,7 +218,7 @@ function toets(e, r, k) {
   case 'Delete': zet(r, k, ''); werkBij(); break;
   default:
     if (Array.from(e.key).length !== 1) return;  // Enter, Escape, and keys a keyboard app leaves to input
-    if (letter.test(e.key)) {
+    if (past(e.key, r, k)) {
       zet(r, k, hoofd(e.key));
       if (k < n - 1) kies(r, k + 1, true);
       werkBij();
@@ -227,7 +230,7 @@ function toets(e, r, k) {
 // its last letter is the box's, anything else is dropped.
 function invoer(r, k) {
   var h = rijen[r][k];
-  var letters = Array.from(h.value).filter(function (c) { return letter.test(c); });
+  var letters = Array.from(h.value).filter(function (c) { return past(c, r, k); });
   var c = letters.length ? hoofd(letters[letters.length - 1]) : '';
   zet(r, k, c);
   if (c && k < rijen[r].length - 1) kies(r, k + 1, true);

@@ -8,11 +8,12 @@ import time
 
 from harness import BORD_X, BORD_Y, UIT, Programma, verwacht, wacht
 
-LIB = b'zwaan\r\nappel\r\nmotor\r\nbrood\r\n'
+LIB = b'zwaan\r\nappel\r\nmotor\r\nbr-od\r\n'
 # Row, letter position, word (None: typed), clue; the clue field turns the quote into an apostrophe.
+# A word may hold a hyphen, which its box on the page must take.
 SCRIPT = '<script>window.geraakt = 1</script> & "soep"'
 RIJEN = [(1, 2, 'zwaan', 'Vogel met een lange hals'), (2, 1, 'appel', 'Fruit'), (3, 3, 'motor', 'Aandrijving'),
-         (4, 4, None, SCRIPT), (5, 2, 'brood', 'Gebakken')]
+         (4, 4, None, SCRIPT), (5, 2, 'br-od', 'Gebakken')]
 DIALOOG = r'^ Webpagina om op te lossen$'
 HIER = os.path.dirname(os.path.abspath(__file__))
 
