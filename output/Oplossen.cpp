@@ -3,13 +3,13 @@
 
 #include "model/Algemeen.h"
 #include "output/Oplospagina.h"
+#include "shell/Bouwstenen.h"
 #include "shell/Meldingen.h"
 #include "shell/Programmamap.h"
 #include "storage/Heelbestand.h"
 #include "storage/Puzzelbestand.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -40,18 +40,10 @@ void OplospaginaExporteren(QWidget* ouder)
 {
     if (ZoekWoord.isEmpty())
         return;
-    // An instance rather than getSaveFileName, for the default suffix: a
-    // name typed without one still becomes a page the browser opens.
-    const QString begin = Beginpad();
-    QFileDialog dialoog(ouder, QStringLiteral(" Webpagina om op te lossen"), QFileInfo(begin).absolutePath(),
-                        QStringLiteral("Webpagina (*.html *.htm)"));
-    dialoog.setAcceptMode(QFileDialog::AcceptSave);
-    dialoog.setFileMode(QFileDialog::AnyFile);
-    dialoog.setDefaultSuffix(QStringLiteral("html"));
-    dialoog.selectFile(begin);
-    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+    const QString pad = Bewaarpad(ouder, QStringLiteral(" Webpagina om op te lossen"), Beginpad(),
+                                  QStringLiteral("Webpagina (*.html *.htm)"), {QStringLiteral(".html"), QStringLiteral(".htm")});
+    if (pad.isEmpty())
         return;
-    const QString pad = dialoog.selectedFiles().constFirst();
     VorigeMap = QFileInfo(pad).absolutePath();
     if (!SchrijfHeel(pad, Oplospagina(HuidigePuzzel(), KopTekst)))
         Meldingen::MsgBox(QStringLiteral("De webpagina is niet geschreven: het bestand %1 kon niet worden geschreven.")

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -108,9 +109,19 @@ void Bewaak(QWidget* w, std::function<bool(QEvent&)> doe) { w->installEventFilte
 QString Bewaarpad(QWidget* ouder, const QString& titel, const QString& voorstel, const QString& filter,
                   const QStringList& extensies)
 {
-    QString pad = QFileDialog::getSaveFileName(ouder, titel, voorstel, filter);
-    if (!pad.isEmpty() && std::none_of(extensies.begin(), extensies.end(),
-                                       [&pad](const QString& e) { return pad.endsWith(e, Qt::CaseInsensitive); }))
+    // An instance rather than getSaveFileName, for the default suffix: the
+    // dialog adds it before it asks about a file of that name, so a name
+    // typed bare never replaces a file unasked.
+    QFileDialog dialoog(ouder, titel, QFileInfo(voorstel).absolutePath(), filter);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setDefaultSuffix(extensies.front().mid(1));
+    dialoog.selectFile(voorstel);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    QString pad = dialoog.selectedFiles().constFirst();
+    if (std::none_of(extensies.begin(), extensies.end(),
+                     [&pad](const QString& e) { return pad.endsWith(e, Qt::CaseInsensitive); }))
         pad += extensies.front();
     return pad;
 }

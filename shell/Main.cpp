@@ -644,16 +644,15 @@ void Main::OpslaanAls()
 {
     if (ZoekWoord.isEmpty())
         return;
-    QFileDialog dlg(this, QStringLiteral("Puzzel opslaan als"), QDir(Dialoogmap()).filePath(ZoekWoord + QStringLiteral(".pzl")),
-                    QStringLiteral("Wendolo-puzzels (*.pzl)"));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(QStringLiteral("pzl"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    // The picture goes beside it under the same name, so the name ends in
+    // .pzl whatever the maker typed.
+    const QString pad = Bewaarpad(this, QStringLiteral("Puzzel opslaan als"),
+                                  QDir(Dialoogmap()).filePath(ZoekWoord + QStringLiteral(".pzl")),
+                                  QStringLiteral("Wendolo-puzzels (*.pzl)"), {QStringLiteral(".pzl")});
+    if (pad.isEmpty())
         return;
-    const QFileInfo info(dlg.selectedFiles().front());
-    // The picture goes beside it under the same name, so the name must
-    // end in .pzl whatever the maker typed.
-    const QString naam = info.fileName().endsWith(QStringLiteral(".pzl")) ? info.fileName().chopped(4) : info.fileName();
+    const QFileInfo info(pad);
+    const QString naam = info.fileName().chopped(4);
     if (const QString fout = Naamfout(naam); !fout.isEmpty()) {
         Meldingen::MsgBox(QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt.\r\n") + fout);
         return;

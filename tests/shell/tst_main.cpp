@@ -15,6 +15,8 @@
 
 #include <QClipboard>
 #include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -211,6 +213,30 @@ private slots:
             toets(k);
             QCOMPARE(wacht.Titel, titel);
         }
+    }
+
+    // A name typed bare gets its extension before the save dialog asks about
+    // a file of that name: an existing picture is never replaced unasked.
+    void bewaarpadVraagt()
+    {
+        QVERIFY(SchrijfHeel(Pad("bestaand.png"), "oud"));
+        QString vraag;
+        QTimer kijk;
+        connect(&kijk, &QTimer::timeout, [&] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                vraag = m->text();
+                m->reject();
+            } else if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); d && vraag.isEmpty()) {
+                d->selectFile(QStringLiteral("bestaand"));
+                QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+            } else if (d) {
+                d->reject();
+            }
+        });
+        kijk.start(10);
+        QCOMPARE(Bewaarpad(main.get(), QStringLiteral("Bord"), Pad("puzzel.png"), QStringLiteral("*.png"), {".png"}), QString());
+        QVERIFY2(vraag.contains(QStringLiteral("bestaand.png")), qPrintable(vraag));
+        QCOMPARE(LeesBegin(Pad("bestaand.png"), 10), QByteArray("oud"));
     }
 
     // Refused, nothing changes and nothing is written; accepted, the
