@@ -5,6 +5,7 @@
 #include "board/Pic.h"
 #include "model/Algemeen.h"
 #include "output/HtmlPagina.h"
+#include "output/Pagina.h"
 #include "shell/Meldingen.h"
 #include "shell/Pauze.h"
 #include "shell/Programmamap.h"
@@ -20,14 +21,6 @@ namespace {
 
 const QString Bordbestand = QStringLiteral("puzzel.bmp");
 const QString Paginabestand = QStringLiteral("wendolo.htm");
-
-QStringList Omschrijvingen()
-{
-    QStringList lijst;
-    for (int i = 1; i <= AantalRijen(); ++i)
-        lijst << Omschrijving[i];
-    return lijst;
-}
 
 } // namespace
 
@@ -52,7 +45,7 @@ void HtmlExporteren(Pic& bord)
     const Bestandspaar paar{QFileInfo(htm).absolutePath(), Bordbestand, Paginabestand, QStringLiteral(".wendolo.bezig"),
                             QStringLiteral(".")};
     const auto bmp = BordbeeldBytes(beeld);
-    const QString fout = bmp ? PaarVervangen(paar, *bmp, HtmlPagina(KopTekst, Omschrijvingen()))
+    const QString fout = bmp ? PaarVervangen(paar, *bmp, HtmlPagina(KopTekst, ModelOmschrijvingen()))
                              : QFileInfo(htm).absoluteDir().filePath(Bordbestand);
     if (!fout.isEmpty()) {
         Meldingen::MsgBox(QStringLiteral("De puzzel is niet geëxporteerd: het bestand %1 kon niet worden geschreven.")

@@ -3,6 +3,7 @@
 #include "output/Oplospagina.h"
 
 #include "model/Algemeen.h"
+#include "output/Pagina.h"
 #include "storage/Puzzelbestand.h"
 
 #include <QCryptographicHash>
@@ -450,7 +451,7 @@ QByteArray Oplospagina(const Puzzel& p, const QString& kop)
                         "<button type=\"button\" id=\"tonen\">Oplossing tonen</button>\n"
                         "<button type=\"button\" id=\"wissen\">Wissen</button>\n</div>\n"
                         "<p id=\"melding\" role=\"status\" aria-live=\"polite\"></p>\n");
-    h += QStringLiteral("<p class=\"zoekregel\">Het woord dat gezocht wordt is %1</p>\n").arg(QString(50, u'.'));
+    h += QStringLiteral("<p class=\"zoekregel\">%1</p>\n").arg(AntwoordRegel());
     h += QStringLiteral("</main>\n<script>");
     h += QString::fromUtf8(script);
     h += QStringLiteral("</script>\n</body>\n</html>\n");

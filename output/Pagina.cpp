@@ -6,8 +6,19 @@
 
 using namespace Paginamaat;
 
-const QString AntwoordRegel =
-    QStringLiteral("Het woord dat gezocht wordt is ..................................................");
+QString AntwoordRegel(const QString& zoekwoord)
+{
+    return QStringLiteral("Het woord dat gezocht wordt is ")
+           + (zoekwoord.isEmpty() ? QString(50, u'.') : Algemeen::Hoofdletters(zoekwoord));
+}
+
+QStringList ModelOmschrijvingen()
+{
+    QStringList lijst;
+    for (int i = 1; i <= Algemeen::AantalRijen(); ++i)
+        lijst << Algemeen::Omschrijving[i];
+    return lijst;
+}
 
 namespace {
 const QString Arial = QStringLiteral("Arial");
@@ -53,11 +64,10 @@ void DrukBlad(Printerlaag& p, const Paginagegevens& g, const QString& kop, const
 bool DrukPagina(Printerlaag& p, const Paginagegevens& g)
 {
     p.ZetAantal(g.Aantal);
-    DrukBlad(p, g, g.KopTekst, g.Bord, AntwoordRegel);
+    DrukBlad(p, g, g.KopTekst, g.Bord, AntwoordRegel());
     if (g.MetOplossing) {
         p.NieuwePagina();
-        DrukBlad(p, g, OplossingKop(g.KopTekst), g.Oplossing,
-                 AntwoordRegel.left(AntwoordRegel.indexOf(u'.')) + Algemeen::Hoofdletters(g.ZoekWoord));
+        DrukBlad(p, g, OplossingKop(g.KopTekst), g.Oplossing, AntwoordRegel(g.ZoekWoord));
     }
     return p.EindeDocument();
 }
@@ -68,8 +78,7 @@ Paginagegevens ModelPagina(const QImage& bord, QColor veld, bool letters, bool o
 {
     Paginagegevens g;
     g.KopTekst = Algemeen::KopTekst;
-    for (int i = 1; i <= Algemeen::AantalRijen(); ++i)
-        g.Omschrijvingen << Algemeen::Omschrijving[i];
+    g.Omschrijvingen = ModelOmschrijvingen();
     g.Bord = Tekening(bord, veld, letters);
     g.MetOplossing = oplossing;
     if (oplossing)

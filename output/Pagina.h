@@ -44,7 +44,12 @@ QString DatumTijdRegel(const QDateTime& moment, const QLocale& locale);
 // Two blanks before the numbers 1 to 9, so the full stops line up.
 QString OmschrijvingsRegel(int i, const QString& tekst);
 
-extern const QString AntwoordRegel;
+// "Het woord dat gezocht wordt is " and the search word in capitals, or
+// fifty dots to write it on.
+QString AntwoordRegel(const QString& zoekwoord = {});
+
+// The model's clues, row by row.
+QStringList ModelOmschrijvingen();
 
 // Page positions in twips, which the tests and the paper check share.
 namespace Paginamaat {

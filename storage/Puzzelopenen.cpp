@@ -2,12 +2,12 @@
 #include "storage/Puzzelopenen.h"
 
 #include "board/Bord.h"
-#include "design/Werkblad.h"
 #include "storage/Heelbestand.h"
 #include "storage/Ipuz.h"
 #include "storage/Puzzelpaar.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 using namespace Algemeen;
 
@@ -15,13 +15,9 @@ QImage GetekendBord(const Puzzel& p)
 {
     const Puzzel voor = HuidigePuzzel();
     Installeer(p);
+    const auto terug = qScopeGuard([&voor] { Installeer(voor); });
     Tekenvlak vlak = NieuwBord();
-    Werkblad werk(vlak);
-    werk.NieuwePuzzel(p.ZoekWoord);
-    for (int i = 1; i <= AantalRijen(); ++i)
-        if (!p.PuzzelWoord[i].isEmpty())
-            werk.RijOpslaan(i, {p.PuzzelWoord[i], p.Omschrijving[i], p.BeginX[i]});
-    Installeer(voor);
+    TekenBord(vlak);
     return vlak.Beeld;
 }
 
